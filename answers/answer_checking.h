@@ -1,0 +1,8 @@
+#pragma once
+
+#include "exercise/controls.h"
+#include "exercise/exercise_state.h"
+
+// A key is released in box Text<cell>: a complete entry is judged and scored,
+// then the chalk box is enabled once every box holds something.
+void KeyUp(ExerciseState& state, Controls& controls, int cell);

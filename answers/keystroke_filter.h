@@ -1,0 +1,15 @@
+#pragma once
+
+#include "exercise/controls.h"
+#include "exercise/exercise_state.h"
+
+#include <cstdint>
+
+// The focus arrives in box Text<cell>: the waiting face, and a fresh count of
+// attempts for the box's table.
+void GotFocus(ExerciseState& state, Controls& controls, int cell);
+
+// A character is about to be typed into box Text<cell>. Returns the code the
+// box must insert: the digit or backspace itself, or 0 for nothing. A box that
+// already holds a whole answer is emptied first, so the digit starts anew.
+std::int16_t KeyPress(ExerciseState& state, Controls& controls, int cell, std::int16_t keyChar);
