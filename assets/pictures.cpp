@@ -1,0 +1,86 @@
+#include "pictures.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <array>
+#include <cstddef>
+
+namespace pictures {
+namespace {
+
+struct Source {
+  const char *path;
+  QSize size;
+};
+
+// In the order of Picture.
+constexpr std::array<Source, 6> sources{{
+    {":/pictures/board.svg", {800, 600}},
+    {":/pictures/addition_arrows.svg", {114, 163}},
+    {":/pictures/subtraction_arrows.svg", {114, 163}},
+    {":/pictures/waiting_face.svg", {48, 48}},
+    {":/pictures/right_face.svg", {48, 48}},
+    {":/pictures/wrong_face.svg", {48, 48}},
+}};
+
+constexpr QSize pointerSize{32, 32};
+constexpr QPoint writingHandHotSpot{2, 11};
+constexpr QPoint pointingHandHotSpot{12, 1};
+
+const Source &sourceOf(Picture picture) {
+  return sources.at(static_cast<std::size_t>(picture));
+}
+
+QImage rasterize(QSvgRenderer &renderer, QSize deviceSize) {
+  QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter);
+  return image;
+}
+
+// Draws the vector source straight at device resolution; the result shows at
+// logicalSize once the ratio is set.
+QPixmap render(const QString &path, QSize logical, qreal devicePixelRatio) {
+  QSvgRenderer renderer(path);
+  QPixmap result = QPixmap::fromImage(rasterize(renderer, (QSizeF(logical) * devicePixelRatio).toSize()));
+  result.setDevicePixelRatio(devicePixelRatio);
+  return result;
+}
+
+// The ratio on the pixmap lets Qt scale the logical hot spot to device pixels.
+QCursor pointer(const char *path, QPoint hotSpot, qreal devicePixelRatio) {
+  return QCursor(render(QString::fromLatin1(path), pointerSize, devicePixelRatio), hotSpot.x(), hotSpot.y());
+}
+
+}  // namespace
+
+QSize logicalSize(Picture picture) {
+  return sourceOf(picture).size;
+}
+
+QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
+  const Source &source = sourceOf(picture);
+  return render(QString::fromLatin1(source.path), source.size, devicePixelRatio);
+}
+
+QCursor writingHandCursor(qreal devicePixelRatio) {
+  return pointer(":/pictures/writing_hand.svg", writingHandHotSpot, devicePixelRatio);
+}
+
+QCursor pointingHandCursor(qreal devicePixelRatio) {
+  return pointer(":/pictures/pointing_hand.svg", pointingHandHotSpot, devicePixelRatio);
+}
+
+QIcon programIcon() {
+  QSvgRenderer renderer(QStringLiteral(":/pictures/program_icon.svg"));
+  QIcon icon;
+  for (int side : {16, 32, 48, 64, 128, 256}) {
+    icon.addPixmap(QPixmap::fromImage(rasterize(renderer, {side, side})));
+  }
+  return icon;
+}
+
+}  // namespace pictures

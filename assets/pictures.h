@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QCursor>
+#include <QIcon>
+#include <QPixmap>
+
+// The drill's pictures, drawn as vector sources and rendered at the screen's
+// device pixel ratio when asked for, so that none of them is ever blurred by
+// stretching a small bitmap.
+namespace pictures {
+
+enum class Picture { Board, AdditionArrows, SubtractionArrows, WaitingFace, RightFace, WrongFace };
+
+// Size in device-independent pixels: the board 800x600, the arrows 114x163, the faces 48x48.
+QSize logicalSize(Picture picture);
+
+// Rendered at logicalSize * devicePixelRatio, with that ratio set on the pixmap.
+QPixmap pixmap(Picture picture, qreal devicePixelRatio);
+
+// Pointer for the addition boxes; its hot spot is the pencil tip.
+QCursor writingHandCursor(qreal devicePixelRatio);
+
+// Pointer for the click areas; its hot spot is the fingertip, column 12 row 1 of 32.
+QCursor pointingHandCursor(qreal devicePixelRatio);
+
+// The program's icon at 16, 32, 48, 64, 128 and 256 pixels.
+QIcon programIcon();
+
+}  // namespace pictures
