@@ -1,0 +1,104 @@
+#include "app/answer_box.h"
+
+#include "app/key_codes.h"
+#include "app/sunken_border.h"
+
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QPainter>
+
+namespace {
+constexpr int kBorder = 2;
+}
+
+AnswerBox::AnswerBox(int number, BoxEvents& events, QWidget* parent)
+    : QLineEdit(parent), number_(number), events_(events)
+{
+    setFrame(false);
+    setContentsMargins(kBorder, kBorder, kBorder, kBorder);
+    setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    setAcceptDrops(false);
+    setDragEnabled(false);
+}
+
+// Caret movement, selection and deletion keep their usual meaning; nothing
+// else reaches the line edit's own handling, which would paste or undo.
+bool AnswerBox::isEditingKey(const QKeyEvent& event)
+{
+    switch (event.key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        return true;
+    case Qt::Key_Delete:
+        return !event.modifiers().testFlag(Qt::ShiftModifier);
+    default:
+        return false;
+    }
+}
+
+void AnswerBox::type(std::int16_t keyChar)
+{
+    const std::int16_t code = events_.keyPress(number_, keyChar);
+    if (code == 8)
+        backspace();
+    else if (code != 0)
+        insert(QString(QChar(static_cast<char16_t>(code))));
+}
+
+void AnswerBox::keyPressEvent(QKeyEvent* event)
+{
+    if (const auto code = characterCode(*event))
+        type(*code);
+    else if (isEditingKey(*event))
+        QLineEdit::keyPressEvent(event);
+    event->accept();
+}
+
+// A key held down repeats its press but is judged once, at its real release.
+void AnswerBox::keyReleaseEvent(QKeyEvent* event)
+{
+    if (!event->isAutoRepeat())
+        events_.keyUp(number_);
+    event->accept();
+}
+
+void AnswerBox::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    events_.gotFocus(number_, event->reason());
+}
+
+// Each committed character is typed as a key would be; preedit text is not shown.
+void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
+{
+    for (const QChar character : event->commitString()) {
+        type(static_cast<std::int16_t>(character.unicode()));
+        events_.keyUp(number_);
+    }
+    event->accept();
+}
+
+// The middle button would paste the X selection.
+void AnswerBox::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton)
+        return event->accept();
+    QLineEdit::mousePressEvent(event);
+}
+
+void AnswerBox::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton)
+        return event->accept();
+    QLineEdit::mouseReleaseEvent(event);
+}
+
+void AnswerBox::paintEvent(QPaintEvent* event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    drawSunkenBorder(painter, rect(), palette());
+}

@@ -1,0 +1,181 @@
+#include "app/form1.h"
+
+#include "answers/answer_checking.h"
+#include "answers/keystroke_filter.h"
+#include "app/app_font.h"
+#include "app/form_layout.h"
+#include "app/sunken_border.h"
+#include "exercise/new_exercise.h"
+
+#include <QCoreApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+QColor toQColor(Rgb colour)
+{
+    return QColor::fromRgb(static_cast<QRgb>(colour));
+}
+
+constexpr std::array kPictures{pictures::Picture::AdditionArrows, pictures::Picture::SubtractionArrows,
+                               pictures::Picture::WaitingFace, pictures::Picture::RightFace,
+                               pictures::Picture::WrongFace};
+
+} // namespace
+
+const QString Form1::kTitle = QStringLiteral("ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella");
+
+Form1::Form1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    ensureTahoma();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(kTitle);
+    setWindowIcon(pictures::programIcon());
+    setFixedSize(layout::kClientSize);
+    createPictures();
+    createLabels();
+    createBoxes();
+    applyStackingAndTabOrder();
+    applyPointers();
+    Form_Load();
+}
+
+void Form1::createBoxes()
+{
+    QPalette palette = this->palette();
+    setSunkenBorderColours(palette);
+    palette.setColor(QPalette::Base, layout::kBoxBackground);
+    palette.setColor(QPalette::Text, layout::kBoxText);
+    const QFont font = tahomaBold(layout::kBoxFontPixels);
+    for (int number = 1; number <= 40; ++number) {
+        auto* box = new AnswerBox(number, *this, this);
+        box->setObjectName(QStringLiteral("Text%1").arg(number));
+        box->setGeometry(layout::box(number).rect);
+        box->setFont(font);
+        box->setPalette(palette);
+        boxes_[static_cast<std::size_t>(number - 1)] = box;
+    }
+}
+
+void Form1::createLabels()
+{
+    for (const layout::LabelSpec& spec : layout::labels()) {
+        auto* label = new BoardLabel(spec.sunkenBorder, this);
+        label->setObjectName(QStringLiteral("Label%1").arg(spec.number));
+        label->setGeometry(spec.rect);
+        label->setText(spec.caption);
+        label->setAlignment(spec.alignment);
+        if (spec.fontPixels > 0)
+            label->setFont(tahomaBold(spec.fontPixels));
+        QPalette palette = label->palette();
+        setSunkenBorderColours(palette);
+        palette.setColor(QPalette::WindowText, spec.textColour);
+        if (spec.background.isValid()) {
+            palette.setColor(QPalette::Window, spec.background);
+            label->setAutoFillBackground(true);
+        }
+        label->setPalette(palette);
+        labels_[static_cast<std::size_t>(spec.number - 1)] = label;
+    }
+    connect(&label(22), &BoardLabel::clicked, this, &Form1::Label22_Click);
+    connect(&label(23), &BoardLabel::clicked, this, &Form1::Label23_Click);
+}
+
+void Form1::createPictures()
+{
+    for (const layout::PictureSpec& spec : layout::pictures()) {
+        const auto index = static_cast<std::size_t>(spec.number - 1);
+        auto* picture = new PictureBox(kPictures[index], this);
+        picture->setObjectName(QStringLiteral("Image%1").arg(spec.number));
+        picture->setGeometry(spec.rect);
+        images_[index] = picture;
+    }
+}
+
+void Form1::applyStackingAndTabOrder()
+{
+    for (const QString& name : layout::stackingBackToFront())
+        findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)->raise();
+    for (std::size_t i = 1; i < boxes_.size(); ++i)
+        QWidget::setTabOrder(boxes_[i - 1], boxes_[i]);
+}
+
+void Form1::applyPointers()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QCursor writingHand = pictures::writingHandCursor(ratio);
+    for (int number = 1; number <= 40; ++number)
+        box(number).setCursor(layout::box(number).pointer == layout::Pointer::WritingHand ? writingHand
+                                                                                          : QCursor(Qt::IBeamCursor));
+    const QCursor pointingHand = pictures::pointingHandCursor(ratio);
+    label(22).setCursor(pointingHand);
+    label(23).setCursor(pointingHand);
+}
+
+void Form1::showCentred()
+{
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    box(1).setFocus(Qt::OtherFocusReason);
+    show();
+    // Without a window manager nobody else gives the new window the keyboard.
+    activateWindow();
+}
+
+AnswerBox& Form1::box(int number) const { return *boxes_.at(static_cast<std::size_t>(number - 1)); }
+BoardLabel& Form1::label(int number) const { return *labels_.at(static_cast<std::size_t>(number - 1)); }
+
+std::string Form1::text(int box) const { return this->box(box).text().toStdString(); }
+
+void Form1::setText(int box, const std::string& text) { this->box(box).setText(QString::fromStdString(text)); }
+
+void Form1::setTextColour(int box, Rgb colour)
+{
+    AnswerBox& target = this->box(box);
+    QPalette palette = target.palette();
+    palette.setColor(QPalette::Text, toQColor(colour));
+    target.setPalette(palette);
+}
+
+void Form1::setCaption(int label, const std::string& caption)
+{
+    this->label(label).setText(QString::fromStdString(caption));
+}
+
+void Form1::setLabel22Enabled(bool enabled) { label(kNewExerciseLabel).setEnabled(enabled); }
+
+void Form1::setImageVisible(int image, bool visible)
+{
+    images_.at(static_cast<std::size_t>(image - 1))->setVisible(visible);
+}
+
+void Form1::endProgram() { QCoreApplication::exit(0); }
+
+void Form1::paintEvent(QPaintEvent*)
+{
+    if (board_.isNull() || board_.devicePixelRatio() != devicePixelRatioF())
+        board_ = pictures::pixmap(pictures::Picture::Board, devicePixelRatioF());
+    QPainter(this).drawPixmap(0, 0, board_);
+}
+
+void Form1::Form_Load() { hideFaces(*this); }
+
+void Form1::Label22_Click() { ::Label22_Click(state_, *this, random_, clock_); }
+
+void Form1::Label23_Click() { endProgram(); }
+
+// Coming back to the window, or from a popup, is no new arrival in the box.
+void Form1::gotFocus(int box, Qt::FocusReason reason)
+{
+    const bool returning = (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) &&
+                           box == lastFocusedBox_;
+    lastFocusedBox_ = box;
+    if (!returning)
+        GotFocus(state_, *this, box);
+}
+
+std::int16_t Form1::keyPress(int box, std::int16_t keyChar) { return KeyPress(state_, *this, box, keyChar); }
+
+void Form1::keyUp(int box) { KeyUp(state_, *this, box); }

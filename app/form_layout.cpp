@@ -1,0 +1,133 @@
+#include "app/form_layout.h"
+
+#include "exercise/cells.h"
+
+#include <algorithm>
+#include <array>
+
+namespace layout {
+namespace {
+
+// Each table is a grid of 65 px squares on a 64 px pitch, so neighbours share a line.
+constexpr int kSquare = 975;
+constexpr int kPitch = 960;
+constexpr int kFirstBoxTop = 2280;
+constexpr int kAdditionFirstBoxLeft = 1800;
+constexpr int kSubtractionFirstBoxLeft = 7200;
+
+const QColor kCornerBackground{0xFF, 0xFF, 0x80};
+const QColor kHeaderBackground{0xFF, 0xFF, 0xC0};
+const QColor kWhite{0xFF, 0xFF, 0xFF};
+constexpr Qt::Alignment kCentredTop = Qt::AlignHCenter | Qt::AlignTop;
+constexpr Qt::Alignment kLeftTop = Qt::AlignLeft | Qt::AlignTop;
+
+int firstBoxLeft(Table table)
+{
+    return table == Table::Addition ? kAdditionFirstBoxLeft : kSubtractionFirstBoxLeft;
+}
+
+// Row and column 0 are the header squares; the answer boxes start at 1.
+QRect square(Table table, int row, int column)
+{
+    return fromTwips(firstBoxLeft(table) + kPitch * (column - 1), kFirstBoxTop + kPitch * (row - 1), kSquare,
+                     kSquare);
+}
+
+LabelSpec tableLabel(int number, Table table, int row, int column)
+{
+    const bool corner = row == 0 && column == 0;
+    const bool minusSign = corner && table == Table::Subtraction;
+    return {number,
+            square(table, row, column),
+            corner ? (minusSign ? "-" : "+") : QString(),
+            minusSign ? 48 : kBoxFontPixels,
+            kBoxText,
+            corner ? kCornerBackground : kHeaderBackground,
+            true,
+            kCentredTop,
+            Pointer::Arrow};
+}
+
+void addTableLabels(std::vector<LabelSpec>& specs, Table table)
+{
+    const int corner = table == Table::Addition ? 1 : 11;
+    specs.push_back(tableLabel(corner, table, 0, 0));
+    for (int column = 1; column <= kColumns; ++column)
+        specs.push_back(tableLabel(columnHeaderLabel(table, column), table, 0, column));
+    for (int row = 1; row <= kRows; ++row)
+        specs.push_back(tableLabel(rowHeaderLabel(table, row), table, row, 0));
+}
+
+LabelSpec boardText(int number, QRect rect, const QString& caption, int fontPixels, Qt::Alignment alignment)
+{
+    return {number, rect, caption, fontPixels, kWhite, QColor(), false, alignment, Pointer::Arrow};
+}
+
+LabelSpec clickArea(int number, QRect rect)
+{
+    return {number, rect, QString(), 0, QColor(), QColor(), false, kLeftTop, Pointer::PointingHand};
+}
+
+// One score line: "ESATTE:", the score, "SU", the total, each at its own left edge.
+void addScoreLine(std::vector<LabelSpec>& specs, int firstLabel, const std::array<int, 4>& lefts)
+{
+    constexpr int kTop = 7200, kHeight = 375, kScorePixels = 19;
+    const std::array<int, 4> widths{1215, 1095, 495, 1095};
+    const std::array<QString, 4> captions{"ESATTE:", {}, "SU", {}};
+    for (std::size_t i = 0; i < lefts.size(); ++i)
+        specs.push_back(boardText(firstLabel + static_cast<int>(i), fromTwips(lefts[i], kTop, widths[i], kHeight),
+                                  captions[i], kScorePixels, kLeftTop));
+}
+
+} // namespace
+
+QRect fromTwips(int left, int top, int width, int height)
+{
+    return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
+
+BoxSpec box(int number)
+{
+    const Cell cell = cellAt(number);
+    const Pointer pointer = cell.table == Table::Addition ? Pointer::WritingHand : Pointer::TextBeam;
+    return {number, square(cell.table, cell.row, cell.column), pointer};
+}
+
+std::vector<LabelSpec> labels()
+{
+    std::vector<LabelSpec> specs;
+    addTableLabels(specs, Table::Addition);
+    addTableLabels(specs, Table::Subtraction);
+    specs.push_back(boardText(21, fromTwips(720, 480, 10335, 495), "COMPLETA LE SEGUENTI TABELLE", 21, kCentredTop));
+    specs.push_back(clickArea(22, fromTwips(600, 7800, 855, 735)));
+    specs.push_back(clickArea(23, fromTwips(1800, 7800, 615, 615)));
+    addScoreLine(specs, 24, {1080, 2520, 3720, 4320});
+    addScoreLine(specs, 28, {6600, 7920, 9120, 9720});
+    std::sort(specs.begin(), specs.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    return specs;
+}
+
+std::vector<PictureSpec> pictures()
+{
+    const QRect face = fromTwips(5640, 7320, 720, 720);
+    return {{1, fromTwips(360, 840, 1710, 2445)},
+            {2, fromTwips(5880, 840, 1710, 2445)},
+            {3, face},
+            {4, face},
+            {5, face}};
+}
+
+std::vector<QString> stackingBackToFront()
+{
+    std::vector<QString> names{"Image2"};
+    for (int label = 1; label <= 23; ++label)
+        names.push_back(QStringLiteral("Label%1").arg(label));
+    for (const char* name : {"Image3", "Image4", "Image5", "Label24", "Label25", "Label26", "Label27", "Image1",
+                             "Label28", "Label29", "Label30", "Label31"})
+        names.push_back(QString::fromLatin1(name));
+    for (int box = 1; box <= kCellCount; ++box)
+        names.push_back(QStringLiteral("Text%1").arg(box));
+    return names;
+}
+
+} // namespace layout
