@@ -3,6 +3,7 @@
 #include "app/key_codes.h"
 #include "app/sunken_border.h"
 
+#include <QDropEvent>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -95,6 +96,10 @@ void AnswerBox::mouseReleaseEvent(QMouseEvent* event)
         return event->accept();
     QLineEdit::mouseReleaseEvent(event);
 }
+
+void AnswerBox::dragEnterEvent(QDragEnterEvent* event) { event->ignore(); }
+
+void AnswerBox::dropEvent(QDropEvent* event) { event->ignore(); }
 
 void AnswerBox::paintEvent(QPaintEvent* event)
 {

@@ -10,6 +10,7 @@
 #include <QCoreApplication>
 #include <QPainter>
 #include <QScreen>
+#include <QStyle>
 
 namespace {
 
@@ -117,7 +118,7 @@ void Form1::applyPointers()
 void Form1::showCentred()
 {
     if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+        setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen->availableGeometry()));
     box(1).setFocus(Qt::OtherFocusReason);
     show();
     // Without a window manager nobody else gives the new window the keyboard.
