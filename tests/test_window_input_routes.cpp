@@ -60,10 +60,7 @@ void WindowInputRoutesTest::noRouteButTypingPutsTextInABox()
     Drill drill;
     QVERIFY(drill.open());
     drill.newExercise();
-    int k = 1;
-    while (drill.expected(k) < 10)
-        ++k;
-    drill.box(k)->setFocus(Qt::MouseFocusReason);
+    const int k = drill.focusBoxWithDigits(2);
     drill.type("1");
     QApplication::clipboard()->setText("12");
     if (QApplication::clipboard()->supportsSelection())
@@ -94,10 +91,7 @@ void WindowInputRoutesTest::inputMethodCommitsAreFilteredLikeKeys()
     Drill drill;
     QVERIFY(drill.open());
     drill.newExercise();
-    int k = 1;
-    while (drill.expected(k) < 10)
-        ++k;
-    drill.box(k)->setFocus(Qt::MouseFocusReason);
+    const int k = drill.focusBoxWithDigits(2);
 
     QInputMethodEvent junk(QString("x"), {});
     junk.setCommitString(QString::fromUtf8("é-a1x"));

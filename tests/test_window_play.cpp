@@ -116,10 +116,7 @@ void WindowPlayTest::heldDigitIsJudgedOnceAndKeypadTypesDigits()
     Drill drill;
     QVERIFY(drill.open());
     drill.newExercise();
-    int k = 1;
-    while (drill.expected(k) >= 10)
-        ++k;
-    drill.box(k)->setFocus(Qt::MouseFocusReason);
+    const int k = drill.focusBoxWithDigits(1);
     const QChar wrong = wrongFor(drill.expected(k)).front();
     const auto keyOf = [](QChar digit) { return Qt::Key(Qt::Key_0 + digit.digitValue()); };
     for (int repeat = 0; repeat < 3; ++repeat)

@@ -48,6 +48,16 @@ struct Drill {
         return cell.table == Table::Addition ? row + column : row - column;
     }
 
+    // The first box whose answer has this many digits, given the focus by a click.
+    int focusBoxWithDigits(int digits)
+    {
+        int k = 1;
+        while (k < kCellCount && QString::number(expected(k)).size() != digits)
+            ++k;
+        box(k)->setFocus(Qt::MouseFocusReason);
+        return k;
+    }
+
     int visibleFace()
     {
         int shown = 0;
