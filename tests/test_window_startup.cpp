@@ -18,6 +18,7 @@ private slots:
     void eachKindOfControlHasItsPointer();
     void captionsUseTahomaBoldAtTheirSizes();
     void comingBackToTheWindowIsNoNewArrival();
+    void tabCyclesTheBoxesOnly();
     void discAndCloseButtonEndTheProgram();
 };
 
@@ -161,6 +162,18 @@ void WindowStartupTest::comingBackToTheWindowIsNoNewArrival()
     QCOMPARE(drill.visibleFace(), faces::right);
     drill.key(Qt::Key_Tab);
     QCOMPARE(drill.visibleFace(), faces::waiting);
+}
+
+void WindowStartupTest::tabCyclesTheBoxesOnly()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    drill.key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), drill.box(40));
+    for (int k = 1; k <= kCellCount; ++k) {
+        drill.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), drill.box(k));
+    }
 }
 
 void WindowStartupTest::discAndCloseButtonEndTheProgram()
