@@ -2,6 +2,7 @@
 
 #include "answers/answer_checking.h"
 #include "answers/keystroke_filter.h"
+#include "app/accessibility.h"
 #include "app/app_font.h"
 #include "app/form_layout.h"
 #include "app/sunken_border.h"
@@ -40,6 +41,7 @@ Form1::Form1(QWidget* parent)
     createBoxes();
     applyStackingAndTabOrder();
     applyPointers();
+    accessibility::describeBoard(*this);
     Form_Load();
 }
 
@@ -143,6 +145,7 @@ void Form1::setTextColour(int box, Rgb colour)
 void Form1::setCaption(int label, const std::string& caption)
 {
     this->label(label).setText(QString::fromStdString(caption));
+    accessibility::nameBoxesHeadedBy(*this, label);
 }
 
 void Form1::setLabel22Enabled(bool enabled) { label(kNewExerciseLabel).setEnabled(enabled); }
@@ -150,6 +153,8 @@ void Form1::setLabel22Enabled(bool enabled) { label(kNewExerciseLabel).setEnable
 void Form1::setImageVisible(int image, bool visible)
 {
     images_.at(static_cast<std::size_t>(image - 1))->setVisible(visible);
+    if (visible)
+        accessibility::faceShown(*this, image);
 }
 
 void Form1::endProgram() { QCoreApplication::exit(0); }

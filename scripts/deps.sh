@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
+  dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 libxcb1-dev
 )
 
 missing=()
