@@ -9,6 +9,7 @@ packages=(
   fonts-wine
   xvfb xauth x11-utils xdotool imagemagick
   dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 libxcb1-dev
+  libx11-dev libxtst-dev libxfixes-dev xfwm4 dbus-daemon xclip valgrind
 )
 
 missing=()
