@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/held_keys.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -8,7 +9,9 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vendaro"));
     QApplication::setApplicationVersion(QStringLiteral("1.00"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.vendaro.Vendaro"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
+    reportHeldKeysOnce(app);
 
     Form1 form;
     form.showCentred();
