@@ -66,9 +66,14 @@ void AnswerBox::keyReleaseEvent(QKeyEvent* event)
     event->accept();
 }
 
+// A half-typed answer reached by Tab goes on where it stopped, not replaced.
 void AnswerBox::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
+    if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+        deselect();
+        end(false);
+    }
     events_.gotFocus(number_, event->reason());
 }
 

@@ -27,6 +27,7 @@ private slots:
     void playsAWholeExercise();
     void chalkBoxIgnoresClicksWhileDisabled();
     void heldDigitIsJudgedOnceAndKeypadTypesDigits();
+    void halfTypedAnswerGoesOnAfterTabbingBack();
 };
 
 // Every box answered through the keyboard, Tab moving on, as a pupil plays.
@@ -132,6 +133,21 @@ void WindowPlayTest::heldDigitIsJudgedOnceAndKeypadTypesDigits()
     QCOMPARE(drill.box(k)->text(), QString(right));
     QCOMPARE(drill.visibleFace(), faces::right);
     QCOMPARE(drill.textColour(k), kGreen);
+}
+
+void WindowPlayTest::halfTypedAnswerGoesOnAfterTabbingBack()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    drill.newExercise();
+    const int k = drill.focusBoxWithDigits(2);
+    const QString answer = digitsOf(drill.expected(k));
+    drill.type(answer.left(1));
+    drill.key(Qt::Key_Tab);
+    drill.key(Qt::Key_Tab, Qt::ShiftModifier);
+    drill.type(answer.mid(1));
+    QCOMPARE(drill.box(k)->text(), answer);
+    QCOMPARE(drill.visibleFace(), faces::right);
 }
 
 QTEST_MAIN(WindowPlayTest)
