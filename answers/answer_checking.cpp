@@ -31,10 +31,12 @@ void judge(ExerciseState& state, Controls& controls, int number)
     const bool right = typed == textForm(answer);
     if (right && attempts == 1.0f) {
         scoreFirstRight(state, controls, cell);
-    } else if (!right) {
+    }
+    else if (!right) {
         showFace(controls, faces::wrong);
         controls.setTextColour(number, colours::red);
-    } else {
+    }
+    else {
         showFace(controls, faces::right);
         controls.setTextColour(number, colours::green);
     }

@@ -6,10 +6,7 @@ namespace {
 
 constexpr std::int16_t kBackspace = 8;
 
-bool letsThrough(std::int16_t keyChar)
-{
-    return keyChar == kBackspace || (keyChar >= '0' && keyChar <= '9');
-}
+bool letsThrough(std::int16_t keyChar) { return keyChar == kBackspace || (keyChar >= '0' && keyChar <= '9'); }
 
 } // namespace
 

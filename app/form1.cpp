@@ -15,10 +15,7 @@
 
 namespace {
 
-QColor toQColor(Rgb colour)
-{
-    return QColor::fromRgb(static_cast<QRgb>(colour));
-}
+QColor toQColor(Rgb colour) { return QColor::fromRgb(static_cast<QRgb>(colour)); }
 
 constexpr std::array kPictures{pictures::Picture::AdditionArrows, pictures::Picture::SubtractionArrows,
                                pictures::Picture::WaitingFace, pictures::Picture::RightFace,
@@ -175,8 +172,8 @@ void Form1::Label23_Click() { endProgram(); }
 // Coming back to the window, or from a popup, is no new arrival in the box.
 void Form1::gotFocus(int box, Qt::FocusReason reason)
 {
-    const bool returning = (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) &&
-                           box == lastFocusedBox_;
+    const bool returning =
+        (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) && box == lastFocusedBox_;
     lastFocusedBox_ = box;
     if (!returning)
         GotFocus(state_, *this, box);

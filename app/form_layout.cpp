@@ -21,16 +21,12 @@ const QColor kWhite{0xFF, 0xFF, 0xFF};
 constexpr Qt::Alignment kCentredTop = Qt::AlignHCenter | Qt::AlignTop;
 constexpr Qt::Alignment kLeftTop = Qt::AlignLeft | Qt::AlignTop;
 
-int firstBoxLeft(Table table)
-{
-    return table == Table::Addition ? kAdditionFirstBoxLeft : kSubtractionFirstBoxLeft;
-}
+int firstBoxLeft(Table table) { return table == Table::Addition ? kAdditionFirstBoxLeft : kSubtractionFirstBoxLeft; }
 
 // Row and column 0 are the header squares; the answer boxes start at 1.
 QRect square(Table table, int row, int column)
 {
-    return fromTwips(firstBoxLeft(table) + kPitch * (column - 1), kFirstBoxTop + kPitch * (row - 1), kSquare,
-                     kSquare);
+    return fromTwips(firstBoxLeft(table) + kPitch * (column - 1), kFirstBoxTop + kPitch * (row - 1), kSquare, kSquare);
 }
 
 LabelSpec tableLabel(int number, Table table, int row, int column)
@@ -110,11 +106,8 @@ std::vector<LabelSpec> labels()
 std::vector<PictureSpec> pictures()
 {
     const QRect face = fromTwips(5640, 7320, 720, 720);
-    return {{1, fromTwips(360, 840, 1710, 2445)},
-            {2, fromTwips(5880, 840, 1710, 2445)},
-            {3, face},
-            {4, face},
-            {5, face}};
+    return {
+        {1, fromTwips(360, 840, 1710, 2445)}, {2, fromTwips(5880, 840, 1710, 2445)}, {3, face}, {4, face}, {5, face}};
 }
 
 std::vector<QString> stackingBackToFront()

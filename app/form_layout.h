@@ -17,25 +17,25 @@ constexpr QSize kClientSize{792, 566};
 enum class Pointer { Arrow, WritingHand, TextBeam, PointingHand };
 
 struct LabelSpec {
-    int number;          // Label<number>
-    QRect rect;          // pixels
+    int number; // Label<number>
+    QRect rect; // pixels
     QString caption;
-    int fontPixels;      // 0: the label never shows text
+    int fontPixels; // 0: the label never shows text
     QColor textColour;
-    QColor background;   // invalid: transparent
+    QColor background; // invalid: transparent
     bool sunkenBorder;
     Qt::Alignment alignment;
     Pointer pointer;
 };
 
 struct BoxSpec {
-    int number;  // Text<number>, which is also its cell
+    int number; // Text<number>, which is also its cell
     QRect rect;
     Pointer pointer;
 };
 
 struct PictureSpec {
-    int number;  // Image<number>
+    int number; // Image<number>
     QRect rect;
 };
 
@@ -45,9 +45,9 @@ const QColor kBoxBackground{0xC0, 0xFF, 0xFF};
 
 QRect fromTwips(int left, int top, int width, int height);
 
-BoxSpec box(int number);                // 1..40
-std::vector<LabelSpec> labels();        // Label1..Label31, in number order
-std::vector<PictureSpec> pictures();    // Image1..Image5
+BoxSpec box(int number);             // 1..40
+std::vector<LabelSpec> labels();     // Label1..Label31, in number order
+std::vector<PictureSpec> pictures(); // Image1..Image5
 
 // Control names from the back of the window to the front.
 std::vector<QString> stackingBackToFront();

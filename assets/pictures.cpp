@@ -11,8 +11,8 @@ namespace pictures {
 namespace {
 
 struct Source {
-  const char *path;
-  QSize size;
+    const char* path;
+    QSize size;
 };
 
 // In the order of Picture.
@@ -29,58 +29,61 @@ constexpr QSize pointerSize{32, 32};
 constexpr QPoint writingHandHotSpot{2, 11};
 constexpr QPoint pointingHandHotSpot{12, 1};
 
-const Source &sourceOf(Picture picture) {
-  return sources.at(static_cast<std::size_t>(picture));
-}
+const Source& sourceOf(Picture picture) { return sources.at(static_cast<std::size_t>(picture)); }
 
-QImage rasterize(QSvgRenderer &renderer, QSize deviceSize) {
-  QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  renderer.render(&painter);
-  return image;
+QImage rasterize(QSvgRenderer& renderer, QSize deviceSize)
+{
+    QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    renderer.render(&painter);
+    return image;
 }
 
 // Draws the vector source straight at device resolution; the result shows at
 // logicalSize once the ratio is set.
-QPixmap render(const QString &path, QSize logical, qreal devicePixelRatio) {
-  QSvgRenderer renderer(path);
-  QPixmap result = QPixmap::fromImage(rasterize(renderer, (QSizeF(logical) * devicePixelRatio).toSize()));
-  result.setDevicePixelRatio(devicePixelRatio);
-  return result;
+QPixmap render(const QString& path, QSize logical, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(path);
+    QPixmap result = QPixmap::fromImage(rasterize(renderer, (QSizeF(logical) * devicePixelRatio).toSize()));
+    result.setDevicePixelRatio(devicePixelRatio);
+    return result;
 }
 
 // The ratio on the pixmap lets Qt scale the logical hot spot to device pixels.
-QCursor pointer(const char *path, QPoint hotSpot, qreal devicePixelRatio) {
-  return QCursor(render(QString::fromLatin1(path), pointerSize, devicePixelRatio), hotSpot.x(), hotSpot.y());
+QCursor pointer(const char* path, QPoint hotSpot, qreal devicePixelRatio)
+{
+    return QCursor(render(QString::fromLatin1(path), pointerSize, devicePixelRatio), hotSpot.x(), hotSpot.y());
 }
 
-}  // namespace
+} // namespace
 
-QSize logicalSize(Picture picture) {
-  return sourceOf(picture).size;
+QSize logicalSize(Picture picture) { return sourceOf(picture).size; }
+
+QPixmap pixmap(Picture picture, qreal devicePixelRatio)
+{
+    const Source& source = sourceOf(picture);
+    return render(QString::fromLatin1(source.path), source.size, devicePixelRatio);
 }
 
-QPixmap pixmap(Picture picture, qreal devicePixelRatio) {
-  const Source &source = sourceOf(picture);
-  return render(QString::fromLatin1(source.path), source.size, devicePixelRatio);
+QCursor writingHandCursor(qreal devicePixelRatio)
+{
+    return pointer(":/pictures/writing_hand.svg", writingHandHotSpot, devicePixelRatio);
 }
 
-QCursor writingHandCursor(qreal devicePixelRatio) {
-  return pointer(":/pictures/writing_hand.svg", writingHandHotSpot, devicePixelRatio);
+QCursor pointingHandCursor(qreal devicePixelRatio)
+{
+    return pointer(":/pictures/pointing_hand.svg", pointingHandHotSpot, devicePixelRatio);
 }
 
-QCursor pointingHandCursor(qreal devicePixelRatio) {
-  return pointer(":/pictures/pointing_hand.svg", pointingHandHotSpot, devicePixelRatio);
+QIcon programIcon()
+{
+    QSvgRenderer renderer(QStringLiteral(":/pictures/program_icon.svg"));
+    QIcon icon;
+    for (int side : {16, 32, 48, 64, 128, 256}) {
+        icon.addPixmap(QPixmap::fromImage(rasterize(renderer, {side, side})));
+    }
+    return icon;
 }
 
-QIcon programIcon() {
-  QSvgRenderer renderer(QStringLiteral(":/pictures/program_icon.svg"));
-  QIcon icon;
-  for (int side : {16, 32, 48, 64, 128, 256}) {
-    icon.addPixmap(QPixmap::fromImage(rasterize(renderer, {side, side})));
-  }
-  return icon;
-}
-
-}  // namespace pictures
+} // namespace pictures

@@ -26,4 +26,4 @@ QCursor pointingHandCursor(qreal devicePixelRatio);
 // The program's icon at 16, 32, 48, 64, 128 and 256 pixels.
 QIcon programIcon();
 
-}  // namespace pictures
+} // namespace pictures

@@ -169,7 +169,8 @@ int main(int argc, char* argv[])
         }
         xcb_disconnect(x);
         report(runs, medians(drill), medians(bare));
-    } catch (const std::exception& error) {
+    }
+    catch (const std::exception& error) {
         std::fprintf(stderr, "%s\n", error.what());
         status = 1;
     }

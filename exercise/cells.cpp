@@ -14,10 +14,7 @@ struct TableLabels {
 constexpr TableLabels kAdditionLabels{2, 6, 25, 27};
 constexpr TableLabels kSubtractionLabels{12, 16, 29, 31};
 
-const TableLabels& labelsOf(Table table)
-{
-    return table == Table::Addition ? kAdditionLabels : kSubtractionLabels;
-}
+const TableLabels& labelsOf(Table table) { return table == Table::Addition ? kAdditionLabels : kSubtractionLabels; }
 
 } // namespace
 
@@ -40,8 +37,8 @@ Cell cellAt(int number)
     const int index = number - firstCellOf(table);
     const int row = index / kColumns + 1;
     const int column = index % kColumns + 1;
-    return {number, table, row, column, rowHeaderLabel(table, row), columnHeaderLabel(table, column),
-            scoreLabelOf(table)};
+    return {
+        number, table, row, column, rowHeaderLabel(table, row), columnHeaderLabel(table, column), scoreLabelOf(table)};
 }
 
 const OptionalFloat& expectedAnswer(const ExerciseState& state, int cell)

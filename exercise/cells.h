@@ -18,8 +18,8 @@ constexpr int kColumns = 4;
 struct Cell {
     int number;
     Table table;
-    int row;     // 1..5
-    int column;  // 1..4
+    int row;    // 1..5
+    int column; // 1..4
     int rowHeaderLabel;
     int columnHeaderLabel;
     int scoreLabel;

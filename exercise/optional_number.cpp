@@ -2,25 +2,13 @@
 
 #include <cmath>
 
-std::string textForm(float value)
-{
-    return std::to_string(static_cast<long long>(std::llround(std::fabs(value))));
-}
+std::string textForm(float value) { return std::to_string(static_cast<long long>(std::llround(std::fabs(value)))); }
 
-std::string textForm(const OptionalFloat& value)
-{
-    return value ? textForm(*value) : std::string{};
-}
+std::string textForm(const OptionalFloat& value) { return value ? textForm(*value) : std::string{}; }
 
-std::string textForm(const OptionalCount& value)
-{
-    return value ? std::to_string(*value) : std::string{};
-}
+std::string textForm(const OptionalCount& value) { return value ? std::to_string(*value) : std::string{}; }
 
-std::size_t textLength(const OptionalFloat& value)
-{
-    return textForm(value).size();
-}
+std::size_t textLength(const OptionalFloat& value) { return textForm(value).size(); }
 
 std::size_t characterCount(std::string_view utf8)
 {
@@ -32,7 +20,4 @@ std::size_t characterCount(std::string_view utf8)
     return count;
 }
 
-OptionalCount plus(const OptionalCount& value, std::int64_t increment)
-{
-    return value.value_or(0) + increment;
-}
+OptionalCount plus(const OptionalCount& value, std::int64_t increment) { return value.value_or(0) + increment; }

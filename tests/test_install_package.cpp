@@ -48,13 +48,15 @@ Run apt(const QStringList& arguments)
 
 QString installedPackages()
 {
-    return run(QStringLiteral("dpkg-query"), {QStringLiteral("-W"), QStringLiteral("-f=${Package} ${Version} ${Status}\\n")})
+    return run(QStringLiteral("dpkg-query"),
+               {QStringLiteral("-W"), QStringLiteral("-f=${Package} ${Version} ${Status}\\n")})
         .output;
 }
 
 bool vendaroInstalled()
 {
-    return run(QStringLiteral("dpkg-query"), {QStringLiteral("-W"), QStringLiteral("-f=${Status}"), QStringLiteral("vendaro")})
+    return run(QStringLiteral("dpkg-query"),
+               {QStringLiteral("-W"), QStringLiteral("-f=${Status}"), QStringLiteral("vendaro")})
         .output.contains(QStringLiteral("ok installed"));
 }
 
@@ -64,9 +66,10 @@ public:
     PrivateDisplay()
     {
         const QString numberFile = dir_.filePath(QStringLiteral("display"));
-        server_.start(QStringLiteral("sh"), {QStringLiteral("-c"),
-                                             QStringLiteral("exec Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>\"$0\""),
-                                             numberFile});
+        server_.start(QStringLiteral("sh"),
+                      {QStringLiteral("-c"),
+                       QStringLiteral("exec Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>\"$0\""),
+                       numberFile});
         QTRY_VERIFY_WITH_TIMEOUT(contents(numberFile).endsWith('\n'), 10000);
         name_ = u':' + QString::fromLatin1(contents(numberFile).trimmed());
     }
@@ -198,15 +201,18 @@ void PackageTest::validatorsAcceptTheDesktopFiles()
     QVERIFY2(entry.exitCode == 0 && entry.output.isEmpty(), qPrintable(entry.output));
     const QString metainfo = installedFile(QStringLiteral(".metainfo.xml"));
     QVERIFY(metainfo.startsWith(QStringLiteral("/usr/share/metainfo/")));
-    const Run appstream = run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    const Run appstream =
+        run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
     QVERIFY2(appstream.exitCode == 0, qPrintable(appstream.output));
 
     QSettings entryValues(desktop, QSettings::IniFormat);
     entryValues.beginGroup(QStringLiteral("Desktop Entry"));
     QCOMPARE(entryValues.value(QStringLiteral("Name")).toString(), QStringLiteral("Vendaro"));
     QCOMPARE(entryValues.value(QStringLiteral("X-Vendaro-Version")).toString(), QStringLiteral("1.00"));
-    QVERIFY(entryValues.value(QStringLiteral("Categories")).toString().split(u';').contains(QStringLiteral("Education")));
-    QCOMPARE(QFileInfo(metainfo).completeBaseName(), QFileInfo(desktop).completeBaseName() + QStringLiteral(".metainfo"));
+    QVERIFY(
+        entryValues.value(QStringLiteral("Categories")).toString().split(u';').contains(QStringLiteral("Education")));
+    QCOMPARE(QFileInfo(metainfo).completeBaseName(),
+             QFileInfo(desktop).completeBaseName() + QStringLiteral(".metainfo"));
 
     QFile xml(metainfo);
     QVERIFY(xml.open(QIODevice::ReadOnly));
@@ -246,8 +252,8 @@ void PackageTest::installedProgramOpensItsWindow()
     program.start(QStringLiteral("/usr/bin/vendaro"), {});
     QVERIFY(program.waitForStarted());
     const QStringList window{QStringLiteral("-display"), display.name(), QStringLiteral("-name"), Form1::kTitle};
-    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("xwininfo"), window).output.contains(QStringLiteral("Map State: IsViewable")),
-                             15000);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        run(QStringLiteral("xwininfo"), window).output.contains(QStringLiteral("Map State: IsViewable")), 15000);
     const QString info = run(QStringLiteral("xwininfo"), window).output;
     QVERIFY(info.contains(QStringLiteral("Width: 792")) && info.contains(QStringLiteral("Height: 566")));
     QCOMPARE(program.state(), QProcess::Running);

@@ -64,31 +64,35 @@ void WindowsResourceTest::initTestCase()
     QVERIFY2(QFileInfo(QStringLiteral(VENDARO_WINDRES)).isExecutable(),
              "x86_64-w64-mingw32-windres is missing: install binutils-mingw-w64-x86-64");
     const QString res = dir_.filePath(QStringLiteral("vendaro.res"));
-    const Run compiled = run(QStringLiteral(VENDARO_WINDRES),
-                             {QStringLiteral("--preprocessor=" VENDARO_CPP), QStringLiteral(VENDARO_RC),
-                              QStringLiteral("-O"), QStringLiteral("res"), QStringLiteral("-o"), res});
+    const Run compiled =
+        run(QStringLiteral(VENDARO_WINDRES), {QStringLiteral("--preprocessor=" VENDARO_CPP), QStringLiteral(VENDARO_RC),
+                                              QStringLiteral("-O"), QStringLiteral("res"), QStringLiteral("-o"), res});
     QVERIFY2(compiled.exitCode == 0, qPrintable(compiled.output));
-    const Run back = run(QStringLiteral(VENDARO_WINDRES), {QStringLiteral("-i"), res, QStringLiteral("-O"), QStringLiteral("rc")});
+    const Run back =
+        run(QStringLiteral(VENDARO_WINDRES), {QStringLiteral("-i"), res, QStringLiteral("-O"), QStringLiteral("rc")});
     QVERIFY2(back.exitCode == 0, qPrintable(back.output));
     decompiled_ = back.output;
 }
 
 void WindowsResourceTest::versionInformationIsExactlyTheTable()
 {
-    static const QRegularExpression language(QStringLiteral("^LANGUAGE (\\d+), (\\d+)$"), QRegularExpression::MultilineOption);
+    static const QRegularExpression language(QStringLiteral("^LANGUAGE (\\d+), (\\d+)$"),
+                                             QRegularExpression::MultilineOption);
     QStringList languages;
     for (const QRegularExpressionMatch& match : language.globalMatch(decompiled_))
         languages << match.captured(0);
     QCOMPARE(languages, QStringList{QStringLiteral("LANGUAGE 16, 1")});
 
-    const QString version = decompiled_.section(QStringLiteral("1 VERSIONINFO\n"), 1).section(QStringLiteral("BEGIN"), 0, 0);
+    const QString version =
+        decompiled_.section(QStringLiteral("1 VERSIONINFO\n"), 1).section(QStringLiteral("BEGIN"), 0, 0);
     const QStringList fixed = version.split(u'\n', Qt::SkipEmptyParts);
     QVERIFY(fixed.contains(QStringLiteral(" FILEVERSION 1, 0, 0, 0")));
     QVERIFY(fixed.contains(QStringLiteral(" PRODUCTVERSION 1, 0, 0, 0")));
     QVERIFY(fixed.contains(QStringLiteral(" FILEOS 0x40004")));
     QVERIFY(fixed.contains(QStringLiteral(" FILETYPE 0x1")));
 
-    QCOMPARE(block(decompiled_, QStringLiteral("BLOCK \"StringFileInfo\"")).first(), QStringLiteral("BLOCK \"041004B0\""));
+    QCOMPARE(block(decompiled_, QStringLiteral("BLOCK \"StringFileInfo\"")).first(),
+             QStringLiteral("BLOCK \"041004B0\""));
     const QStringList strings = block(decompiled_, QStringLiteral("BLOCK \"041004B0\""));
     const QStringList table{
         QStringLiteral("VALUE \"ProductName\", \"Vendaro\""),

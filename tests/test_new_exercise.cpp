@@ -19,10 +19,7 @@ std::array<float, 9> headersOf(ExerciseState& state, Table table)
     return values;
 }
 
-float captionNumber(const FakeControls& controls, int label)
-{
-    return std::stof(controls.captions.at(label));
-}
+float captionNumber(const FakeControls& controls, int label) { return std::stof(controls.captions.at(label)); }
 
 } // namespace
 
@@ -90,7 +87,8 @@ void NewExerciseTest::issuesControlOperationsInOrder()
     for (int box = 1; box <= 20; ++box)
         add("text " + std::to_string(box) + " ''");
     add("seed");
-    for (const auto& [label, value] : {std::pair{2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 1}, {7, 2}, {8, 3}, {9, 4}, {10, 5}})
+    for (const auto& [label, value] :
+         {std::pair{2, 1}, {3, 2}, {4, 3}, {5, 4}, {6, 1}, {7, 2}, {8, 3}, {9, 4}, {10, 5}})
         add("caption " + std::to_string(label) + " '" + std::to_string(value) + "'");
     add("caption 27 '20'");
     for (int box = 21; box <= 40; ++box)
@@ -150,7 +148,9 @@ void NewExerciseTest::invariantsHoldOverManyExercises()
             seenAddition[i].insert(add[i]);
             seenSubtraction[i].insert(sub[i]);
         }
-        const auto distinct = [](auto first, auto last) { return std::set<float>(first, last).size() == std::size_t(last - first); };
+        const auto distinct = [](auto first, auto last) {
+            return std::set<float>(first, last).size() == std::size_t(last - first);
+        };
         QVERIFY(distinct(add.begin(), add.begin() + 5) && distinct(add.begin() + 5, add.end()));
         QVERIFY(distinct(sub.begin(), sub.begin() + 5) && distinct(sub.begin() + 5, sub.end()));
         for (int k = 1; k <= kCellCount; ++k) {

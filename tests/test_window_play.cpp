@@ -75,7 +75,8 @@ void WindowPlayTest::playsAWholeExercise()
         if (answer > 0 && answer < 10) {
             drill.type("0" + digitsOf(answer)); // a leading zero is wrong at once
             QCOMPARE(drill.textColour(k), kGreen);
-        } else {
+        }
+        else {
             drill.type(digitsOf(answer));
             QCOMPARE(drill.textColour(k), kDarkBlue);
             ++(k <= 20 ? additionPoints : subtractionPoints);

@@ -31,8 +31,9 @@ void WindowStartupTest::opensReadyForTheFirstAnswer()
     QCOMPARE(drill.box(1)->cursorPosition(), 0);
     for (int k = 1; k <= kCellCount; ++k)
         QVERIFY(drill.box(k)->text().isEmpty());
-    const QMap<int, QString> designCaptions{{1, "+"}, {11, "-"}, {21, "COMPLETA LE SEGUENTI TABELLE"},
-                                            {24, "ESATTE:"}, {26, "SU"}, {28, "ESATTE:"}, {30, "SU"}};
+    const QMap<int, QString> designCaptions{{1, "+"},        {11, "-"},  {21, "COMPLETA LE SEGUENTI TABELLE"},
+                                            {24, "ESATTE:"}, {26, "SU"}, {28, "ESATTE:"},
+                                            {30, "SU"}};
     for (int label = 1; label <= 31; ++label)
         QCOMPARE(drill.caption(label), designCaptions.value(label));
     QVERIFY(drill.label(22)->isEnabled());
@@ -132,7 +133,7 @@ void WindowStartupTest::eachKindOfControlHasItsPointer()
 void WindowStartupTest::captionsUseTahomaBoldAtTheirSizes()
 {
     Drill drill;
-    const QList<QPair<QWidget*, int>> sizes{{drill.box(7), 37}, {drill.label(1), 37}, {drill.label(11), 48},
+    const QList<QPair<QWidget*, int>> sizes{{drill.box(7), 37},    {drill.label(1), 37},  {drill.label(11), 48},
                                             {drill.label(21), 21}, {drill.label(24), 19}, {drill.label(31), 19}};
     for (const auto& [widget, pixels] : sizes) {
         const QFontInfo font(widget->font());

@@ -26,8 +26,7 @@ constexpr int kSlowMs = 60000;
 QStringList memcheck(const QString& log)
 {
     return {QStringLiteral("valgrind"), QStringLiteral("--tool=memcheck"), QStringLiteral("--leak-check=full"),
-            QStringLiteral("--show-leak-kinds=definite"),
-            QStringLiteral("--error-exitcode=%1").arg(kMemcheckFailure),
+            QStringLiteral("--show-leak-kinds=definite"), QStringLiteral("--error-exitcode=%1").arg(kMemcheckFailure),
             QStringLiteral("--suppressions=%1").arg(QStringLiteral(VENDARO_VALGRIND_SUPPRESSIONS)),
             QStringLiteral("--num-callers=30"),
             // Qt's D-Bus library forks to look for a session bus; the copy is not the drill.
