@@ -61,23 +61,23 @@ void Form1::createBoxes()
 
 void Form1::createLabels()
 {
-    for (const layout::LabelSpec& spec : layout::labels()) {
-        auto* label = new BoardLabel(spec.sunkenBorder, this);
-        label->setObjectName(QStringLiteral("Label%1").arg(spec.number));
-        label->setGeometry(spec.rect);
-        label->setText(spec.caption);
-        label->setAlignment(spec.alignment);
-        if (spec.fontPixels > 0)
-            label->setFont(tahomaBold(spec.fontPixels));
+    for (const layout::LabelLook& look : layout::labels()) {
+        auto* label = new BoardLabel(look.sunkenBorder, this);
+        label->setObjectName(QStringLiteral("Label%1").arg(look.number));
+        label->setGeometry(look.rect);
+        label->setText(look.caption);
+        label->setAlignment(look.alignment);
+        if (look.fontPixels > 0)
+            label->setFont(tahomaBold(look.fontPixels));
         QPalette palette = label->palette();
         setSunkenBorderColours(palette);
-        palette.setColor(QPalette::WindowText, spec.textColour);
-        if (spec.background.isValid()) {
-            palette.setColor(QPalette::Window, spec.background);
+        palette.setColor(QPalette::WindowText, look.textColour);
+        if (look.background.isValid()) {
+            palette.setColor(QPalette::Window, look.background);
             label->setAutoFillBackground(true);
         }
         label->setPalette(palette);
-        labels_[static_cast<std::size_t>(spec.number - 1)] = label;
+        labels_[static_cast<std::size_t>(look.number - 1)] = label;
     }
     connect(&label(22), &BoardLabel::clicked, this, &Form1::Label22_Click);
     connect(&label(23), &BoardLabel::clicked, this, &Form1::Label23_Click);
@@ -85,11 +85,11 @@ void Form1::createLabels()
 
 void Form1::createPictures()
 {
-    for (const layout::PictureSpec& spec : layout::pictures()) {
-        const auto index = static_cast<std::size_t>(spec.number - 1);
+    for (const layout::PictureLook& look : layout::pictures()) {
+        const auto index = static_cast<std::size_t>(look.number - 1);
         auto* picture = new PictureBox(kPictures[index], this);
-        picture->setObjectName(QStringLiteral("Image%1").arg(spec.number));
-        picture->setGeometry(spec.rect);
+        picture->setObjectName(QStringLiteral("Image%1").arg(look.number));
+        picture->setGeometry(look.rect);
         images_[index] = picture;
     }
 }

@@ -29,7 +29,7 @@ QRect square(Table table, int row, int column)
     return fromTwips(firstBoxLeft(table) + kPitch * (column - 1), kFirstBoxTop + kPitch * (row - 1), kSquare, kSquare);
 }
 
-LabelSpec tableLabel(int number, Table table, int row, int column)
+LabelLook tableLabel(int number, Table table, int row, int column)
 {
     const bool corner = row == 0 && column == 0;
     const bool minusSign = corner && table == Table::Subtraction;
@@ -44,34 +44,34 @@ LabelSpec tableLabel(int number, Table table, int row, int column)
             Pointer::Arrow};
 }
 
-void addTableLabels(std::vector<LabelSpec>& specs, Table table)
+void addTableLabels(std::vector<LabelLook>& looks, Table table)
 {
     const int corner = table == Table::Addition ? 1 : 11;
-    specs.push_back(tableLabel(corner, table, 0, 0));
+    looks.push_back(tableLabel(corner, table, 0, 0));
     for (int column = 1; column <= kColumns; ++column)
-        specs.push_back(tableLabel(columnHeaderLabel(table, column), table, 0, column));
+        looks.push_back(tableLabel(columnHeaderLabel(table, column), table, 0, column));
     for (int row = 1; row <= kRows; ++row)
-        specs.push_back(tableLabel(rowHeaderLabel(table, row), table, row, 0));
+        looks.push_back(tableLabel(rowHeaderLabel(table, row), table, row, 0));
 }
 
-LabelSpec boardText(int number, QRect rect, const QString& caption, int fontPixels, Qt::Alignment alignment)
+LabelLook boardText(int number, QRect rect, const QString& caption, int fontPixels, Qt::Alignment alignment)
 {
     return {number, rect, caption, fontPixels, kWhite, QColor(), false, alignment, Pointer::Arrow};
 }
 
-LabelSpec clickArea(int number, QRect rect)
+LabelLook clickArea(int number, QRect rect)
 {
     return {number, rect, QString(), 0, QColor(), QColor(), false, kLeftTop, Pointer::PointingHand};
 }
 
 // One score line: "ESATTE:", the score, "SU", the total, each at its own left edge.
-void addScoreLine(std::vector<LabelSpec>& specs, int firstLabel, const std::array<int, 4>& lefts)
+void addScoreLine(std::vector<LabelLook>& looks, int firstLabel, const std::array<int, 4>& lefts)
 {
     constexpr int kTop = 7200, kHeight = 375, kScorePixels = 19;
     const std::array<int, 4> widths{1215, 1095, 495, 1095};
     const std::array<QString, 4> captions{"ESATTE:", {}, "SU", {}};
     for (std::size_t i = 0; i < lefts.size(); ++i)
-        specs.push_back(boardText(firstLabel + static_cast<int>(i), fromTwips(lefts[i], kTop, widths[i], kHeight),
+        looks.push_back(boardText(firstLabel + static_cast<int>(i), fromTwips(lefts[i], kTop, widths[i], kHeight),
                                   captions[i], kScorePixels, kLeftTop));
 }
 
@@ -82,28 +82,28 @@ QRect fromTwips(int left, int top, int width, int height)
     return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
 }
 
-BoxSpec box(int number)
+BoxLook box(int number)
 {
     const Cell cell = cellAt(number);
     const Pointer pointer = cell.table == Table::Addition ? Pointer::WritingHand : Pointer::TextBeam;
     return {number, square(cell.table, cell.row, cell.column), pointer};
 }
 
-std::vector<LabelSpec> labels()
+std::vector<LabelLook> labels()
 {
-    std::vector<LabelSpec> specs;
-    addTableLabels(specs, Table::Addition);
-    addTableLabels(specs, Table::Subtraction);
-    specs.push_back(boardText(21, fromTwips(720, 480, 10335, 495), "COMPLETA LE SEGUENTI TABELLE", 21, kCentredTop));
-    specs.push_back(clickArea(22, fromTwips(600, 7800, 855, 735)));
-    specs.push_back(clickArea(23, fromTwips(1800, 7800, 615, 615)));
-    addScoreLine(specs, 24, {1080, 2520, 3720, 4320});
-    addScoreLine(specs, 28, {6600, 7920, 9120, 9720});
-    std::sort(specs.begin(), specs.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
-    return specs;
+    std::vector<LabelLook> looks;
+    addTableLabels(looks, Table::Addition);
+    addTableLabels(looks, Table::Subtraction);
+    looks.push_back(boardText(21, fromTwips(720, 480, 10335, 495), "COMPLETA LE SEGUENTI TABELLE", 21, kCentredTop));
+    looks.push_back(clickArea(22, fromTwips(600, 7800, 855, 735)));
+    looks.push_back(clickArea(23, fromTwips(1800, 7800, 615, 615)));
+    addScoreLine(looks, 24, {1080, 2520, 3720, 4320});
+    addScoreLine(looks, 28, {6600, 7920, 9120, 9720});
+    std::sort(looks.begin(), looks.end(), [](const auto& a, const auto& b) { return a.number < b.number; });
+    return looks;
 }
 
-std::vector<PictureSpec> pictures()
+std::vector<PictureLook> pictures()
 {
     const QRect face = fromTwips(5640, 7320, 720, 720);
     return {

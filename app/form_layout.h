@@ -16,7 +16,7 @@ constexpr QSize kClientSize{792, 566};
 
 enum class Pointer { Arrow, WritingHand, TextBeam, PointingHand };
 
-struct LabelSpec {
+struct LabelLook {
     int number; // Label<number>
     QRect rect; // pixels
     QString caption;
@@ -28,13 +28,13 @@ struct LabelSpec {
     Pointer pointer;
 };
 
-struct BoxSpec {
+struct BoxLook {
     int number; // Text<number>, which is also its cell
     QRect rect;
     Pointer pointer;
 };
 
-struct PictureSpec {
+struct PictureLook {
     int number; // Image<number>
     QRect rect;
 };
@@ -45,9 +45,9 @@ const QColor kBoxBackground{0xC0, 0xFF, 0xFF};
 
 QRect fromTwips(int left, int top, int width, int height);
 
-BoxSpec box(int number);             // 1..40
-std::vector<LabelSpec> labels();     // Label1..Label31, in number order
-std::vector<PictureSpec> pictures(); // Image1..Image5
+BoxLook box(int number);             // 1..40
+std::vector<LabelLook> labels();     // Label1..Label31, in number order
+std::vector<PictureLook> pictures(); // Image1..Image5
 
 // Control names from the back of the window to the front.
 std::vector<QString> stackingBackToFront();
