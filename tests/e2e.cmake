@@ -3,26 +3,22 @@
 # drives it through XTEST.
 find_package(X11 REQUIRED COMPONENTS Xtst Xfixes)
 
-add_library(vendaro_e2e STATIC
-  e2e/board_reading.cpp
-  e2e/pupil.cpp
-  e2e/x_client.cpp
-  e2e/x_session.cpp
-)
+add_library(vendaro_e2e STATIC e2e/board_reading.cpp e2e/pupil.cpp e2e/x_session.cpp)
 target_include_directories(vendaro_e2e PUBLIC ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_definitions(vendaro_e2e PRIVATE VENDARO_PROGRAM="$<TARGET_FILE:vendaro>")
 target_link_libraries(vendaro_e2e PUBLIC Qt6::Gui PRIVATE X11::X11 X11::Xtst X11::Xfixes)
 add_dependencies(vendaro_e2e vendaro)
 
-foreach(name IN ITEMS test_e2e_window test_e2e_pupil)
+set(e2e_tests test_e2e_window test_e2e_pupil)
+# Memcheck cannot run a program built with AddressSanitizer.
+if(NOT VENDARO_SANITIZE)
+  list(APPEND e2e_tests test_e2e_memcheck)
+endif()
+foreach(name IN LISTS e2e_tests)
   vendaro_add_test(${name} SOURCES e2e/${name}.cpp LIBS vendaro_e2e)
   set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS e2e)
 endforeach()
-
-# Memcheck cannot run a program built with AddressSanitizer.
-if(NOT VENDARO_SANITIZE)
-  vendaro_add_test(test_e2e_memcheck SOURCES e2e/test_e2e_memcheck.cpp LIBS vendaro_e2e)
+if(TARGET test_e2e_memcheck)
   target_compile_definitions(test_e2e_memcheck PRIVATE
     VENDARO_VALGRIND_SUPPRESSIONS="${CMAKE_CURRENT_SOURCE_DIR}/e2e/valgrind.supp")
-  set_tests_properties(test_e2e_memcheck PROPERTIES TIMEOUT 300 LABELS e2e)
 endif()

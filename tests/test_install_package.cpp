@@ -4,6 +4,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -12,6 +13,8 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Run {
@@ -19,89 +22,23 @@ struct Run {
     QString output;
 };
 
-Run run(const QString& program, const QStringList& arguments, const QProcessEnvironment& environment = {})
+Run run(const QString& program, const QStringList& arguments)
 {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
-    if (!environment.isEmpty())
-        process.setProcessEnvironment(environment);
     process.start(program, arguments);
-    if (!process.waitForFinished(300000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAll())};
-}
-
-QProcessEnvironment aptEnvironment()
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("DEBIAN_FRONTEND"), QStringLiteral("noninteractive"));
-    return environment;
+    const bool finished = process.waitForFinished(300000);
+    return {finished ? process.exitCode() : -1, QString::fromUtf8(process.readAll())};
 }
 
 Run apt(const QStringList& arguments)
 {
-    return run(QStringLiteral("apt-get"),
-               QStringList{QStringLiteral("-y"), QStringLiteral("-o"), QStringLiteral("DPkg::Lock::Timeout=300")} +
-                   arguments,
-               aptEnvironment());
+    return run(u"apt-get"_s, QStringList{"-y", "-o", "DPkg::Lock::Timeout=300"} + arguments);
 }
 
-QString installedPackages()
-{
-    return run(QStringLiteral("dpkg-query"),
-               {QStringLiteral("-W"), QStringLiteral("-f=${Package} ${Version} ${Status}\\n")})
-        .output;
-}
+QString dpkgQuery(const QStringList& arguments) { return run(u"dpkg-query"_s, QStringList{"-W"} + arguments).output; }
 
-bool vendaroInstalled()
-{
-    return run(QStringLiteral("dpkg-query"),
-               {QStringLiteral("-W"), QStringLiteral("-f=${Status}"), QStringLiteral("vendaro")})
-        .output.contains(QStringLiteral("ok installed"));
-}
-
-// A private X server on the first free display, gone with this object.
-class PrivateDisplay {
-public:
-    PrivateDisplay()
-    {
-        const QString numberFile = dir_.filePath(QStringLiteral("display"));
-        server_.start(QStringLiteral("sh"),
-                      {QStringLiteral("-c"),
-                       QStringLiteral("exec Xvfb -displayfd 3 -nolisten tcp -screen 0 1024x768x24 3>\"$0\""),
-                       numberFile});
-        QTRY_VERIFY_WITH_TIMEOUT(contents(numberFile).endsWith('\n'), 10000);
-        name_ = u':' + QString::fromLatin1(contents(numberFile).trimmed());
-    }
-    ~PrivateDisplay()
-    {
-        server_.terminate();
-        server_.waitForFinished(5000);
-    }
-
-    QString name() const { return name_; }
-
-private:
-    static QByteArray contents(const QString& path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QTemporaryDir dir_;
-    QProcess server_;
-    QString name_;
-};
-
-// Holds a machine-wide lock, so that two builds never install the package at once.
-class MachineLock {
-public:
-    MachineLock() : fd_(::open("/tmp/vendaro-package-test.lock", O_CREAT | O_RDWR, 0644)) { ::flock(fd_, LOCK_EX); }
-    ~MachineLock() { ::close(fd_); }
-
-private:
-    int fd_;
-};
+bool vendaroInstalled() { return dpkgQuery({"-f=${Status}", "vendaro"}).contains(u"ok installed"); }
 
 } // namespace
 
@@ -115,16 +52,14 @@ private slots:
     void cleanupTestCase();
     void packageNamesItsRuntimeDependencies();
     void aptInstallsIt();
-    void validatorsAcceptTheDesktopFiles();
-    void iconsHaveTheirSizes();
+    void desktopFilesAndIconsAreValid();
     void installedProgramOpensItsWindow();
     void aptRemovesItWithoutATrace();
 
 private:
-    QString controlField(const QString& field);
     QString installedFile(const QString& suffix) const;
 
-    std::unique_ptr<MachineLock> lock_;
+    bool locked_ = false;
     QTemporaryDir dir_;
     QString deb_;
     QStringList files_;
@@ -135,16 +70,18 @@ void PackageTest::initTestCase()
 {
     if (::geteuid() != 0)
         QSKIP("installing a package takes root");
-    lock_ = std::make_unique<MachineLock>();
+    qputenv("DEBIAN_FRONTEND", "noninteractive");
+    // A machine-wide lock, held until the test ends, so that two builds never install the package at once.
+    locked_ = ::flock(::open("/tmp/vendaro-package-test.lock", O_CREAT | O_RDWR, 0644), LOCK_EX) == 0;
+    QVERIFY(locked_);
     QVERIFY2(!vendaroInstalled(), "vendaro is already installed here: remove it before running this test");
-    const Run cpack = run(QStringLiteral(VENDARO_CPACK),
-                          {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("--config"),
-                           QStringLiteral(VENDARO_BINARY_DIR "/CPackConfig.cmake"), QStringLiteral("-B"), dir_.path()});
+    const Run cpack =
+        run(VENDARO_CPACK, {"-G", "DEB", "--config", VENDARO_BINARY_DIR "/CPackConfig.cmake", "-B", dir_.path()});
     QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.output));
-    const QStringList debs = QDir(dir_.path()).entryList({QStringLiteral("vendaro_*.deb")});
+    const QStringList debs = QDir(dir_.path()).entryList({u"vendaro_*.deb"_s});
     QCOMPARE(debs.size(), 1);
     deb_ = dir_.filePath(debs.first());
-    const Run contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb_});
+    const Run contents = run(u"dpkg-deb"_s, {"--contents", deb_});
     QCOMPARE(contents.exitCode, 0);
     for (const QString& line : contents.output.split(u'\n', Qt::SkipEmptyParts))
         if (line.startsWith(u'-'))
@@ -153,88 +90,72 @@ void PackageTest::initTestCase()
 
 void PackageTest::cleanupTestCase()
 {
-    if (lock_ && vendaroInstalled())
-        apt({QStringLiteral("purge"), QStringLiteral("vendaro")});
-}
-
-QString PackageTest::controlField(const QString& field)
-{
-    return run(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), deb_, field}).output.trimmed();
+    if (locked_ && vendaroInstalled())
+        apt({"purge", "vendaro"});
 }
 
 QString PackageTest::installedFile(const QString& suffix) const
 {
-    for (const QString& file : files_)
-        if (file.endsWith(suffix))
-            return file;
-    return {};
+    const auto file = std::find_if(files_.begin(), files_.end(), [&](const QString& f) { return f.endsWith(suffix); });
+    return file == files_.end() ? QString() : *file;
 }
 
 void PackageTest::packageNamesItsRuntimeDependencies()
 {
-    QCOMPARE(QFileInfo(deb_).fileName(), QStringLiteral("vendaro_1.00_amd64.deb"));
-    QCOMPARE(controlField(QStringLiteral("Version")), QStringLiteral("1.00"));
-    QCOMPARE(controlField(QStringLiteral("Section")), QStringLiteral("education"));
-    const QString depends = controlField(QStringLiteral("Depends"));
-    for (const char* library : {"libc6", "libstdc++6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6"}) {
-        const QString name = QRegularExpression::escape(QLatin1String(library));
-        QVERIFY2(depends.contains(QRegularExpression(QStringLiteral("(^|, )%1 \\(").arg(name))), qPrintable(depends));
-    }
-    QCOMPARE(installedFile(QStringLiteral("/vendaro")), QStringLiteral("/usr/bin/vendaro"));
+    const auto field = [&](const char* name) { return run(u"dpkg-deb"_s, {"--field", deb_, name}).output.trimmed(); };
+    QCOMPARE(QFileInfo(deb_).fileName(), u"vendaro_1.00_amd64.deb"_s);
+    QCOMPARE(field("Version"), u"1.00"_s);
+    QCOMPARE(field("Section"), u"education"_s);
+    const QString depends = field("Depends");
+    for (const char* library : {"libc6", "libstdc\\+\\+6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6"})
+        QVERIFY2(depends.contains(QRegularExpression(u"(^|, )%1 \\("_s.arg(library))), qPrintable(depends));
+    QCOMPARE(installedFile(u"/vendaro"_s), u"/usr/bin/vendaro"_s);
 }
 
 void PackageTest::aptInstallsIt()
 {
-    before_ = installedPackages();
-    const Run install = apt({QStringLiteral("install"), QStringLiteral("--no-install-recommends"), deb_});
+    before_ = dpkgQuery({"-f=${Package} ${Version} ${Status}\\n"});
+    const Run install = apt({"install", "--no-install-recommends", deb_});
     QVERIFY2(install.exitCode == 0, qPrintable(install.output));
     QVERIFY(vendaroInstalled());
     for (const QString& file : files_)
         QVERIFY2(QFileInfo::exists(file), qPrintable(file));
 }
 
-void PackageTest::validatorsAcceptTheDesktopFiles()
+// The desktop entry and metainfo pass their validators and name the icon, which comes in every size.
+void PackageTest::desktopFilesAndIconsAreValid()
 {
-    const QString desktop = installedFile(QStringLiteral(".desktop"));
-    QVERIFY(desktop.startsWith(QStringLiteral("/usr/share/applications/")));
-    const Run entry = run(QStringLiteral("desktop-file-validate"), {desktop});
+    const QString desktop = installedFile(u".desktop"_s);
+    QVERIFY(desktop.startsWith(u"/usr/share/applications/"));
+    const Run entry = run(u"desktop-file-validate"_s, {desktop});
     QVERIFY2(entry.exitCode == 0 && entry.output.isEmpty(), qPrintable(entry.output));
-    const QString metainfo = installedFile(QStringLiteral(".metainfo.xml"));
-    QVERIFY(metainfo.startsWith(QStringLiteral("/usr/share/metainfo/")));
-    const Run appstream =
-        run(QStringLiteral("appstreamcli"), {QStringLiteral("validate"), QStringLiteral("--no-net"), metainfo});
+    const QString metainfo = installedFile(u".metainfo.xml"_s);
+    QVERIFY(metainfo.startsWith(u"/usr/share/metainfo/"));
+    const Run appstream = run(u"appstreamcli"_s, {"validate", "--no-net", metainfo});
     QVERIFY2(appstream.exitCode == 0, qPrintable(appstream.output));
 
-    QSettings entryValues(desktop, QSettings::IniFormat);
-    entryValues.beginGroup(QStringLiteral("Desktop Entry"));
-    QCOMPARE(entryValues.value(QStringLiteral("Name")).toString(), QStringLiteral("Vendaro"));
-    QCOMPARE(entryValues.value(QStringLiteral("X-Vendaro-Version")).toString(), QStringLiteral("1.00"));
-    QVERIFY(
-        entryValues.value(QStringLiteral("Categories")).toString().split(u';').contains(QStringLiteral("Education")));
-    QCOMPARE(QFileInfo(metainfo).completeBaseName(),
-             QFileInfo(desktop).completeBaseName() + QStringLiteral(".metainfo"));
+    const QSettings values(desktop, QSettings::IniFormat);
+    QCOMPARE(values.value("Desktop Entry/Name").toString(), u"Vendaro"_s);
+    QCOMPARE(values.value("Desktop Entry/X-Vendaro-Version").toString(), u"1.00"_s);
+    QVERIFY(values.value("Desktop Entry/Categories").toString().split(u';').contains(u"Education"));
+    QCOMPARE(QFileInfo(metainfo).completeBaseName(), QFileInfo(desktop).completeBaseName() + u".metainfo"_s);
 
     QFile xml(metainfo);
     QVERIFY(xml.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(xml.readAll());
-    QVERIFY(text.contains(QStringLiteral("<release version=\"1.00\"")));
-    QVERIFY(text.contains(QStringLiteral("<content_rating type=\"oars-1.1\"/>")));
-    static const QRegularExpression image(QStringLiteral("<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">"));
-    const QRegularExpressionMatch shown = image.match(text);
+    QVERIFY(text.contains(u"<release version=\"1.00\""));
+    QVERIFY(text.contains(u"<content_rating type=\"oars-1.1\"/>"));
+    const auto shown = QRegularExpression(u"<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">"_s).match(text);
     QVERIFY(shown.hasMatch());
-    const QSize screenshot = QImageReader(QStringLiteral(VENDARO_SCREENSHOT)).size();
+    const QSize screenshot = QImageReader(VENDARO_SCREENSHOT).size();
     QCOMPARE(QSize(shown.captured(1).toInt(), shown.captured(2).toInt()), screenshot);
     QCOMPARE(screenshot, QSize(792, 566));
-}
 
-void PackageTest::iconsHaveTheirSizes()
-{
-    QSettings entryValues(installedFile(QStringLiteral(".desktop")), QSettings::IniFormat);
-    const QString icon = entryValues.value(QStringLiteral("Desktop Entry/Icon")).toString();
-    const QString theme = QStringLiteral("/usr/share/icons/hicolor/");
-    QVERIFY(files_.contains(theme + QStringLiteral("scalable/apps/%1.svg").arg(icon)));
+    const QString icon = values.value("Desktop Entry/Icon").toString();
+    const QString theme = u"/usr/share/icons/hicolor/"_s;
+    QVERIFY(files_.contains(theme + u"scalable/apps/%1.svg"_s.arg(icon)));
     for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString file = theme + QStringLiteral("%1x%1/apps/%2.png").arg(side).arg(icon);
+        const QString file = theme + u"%1x%1/apps/%2.png"_s.arg(side).arg(icon);
         QVERIFY2(files_.contains(file), qPrintable(file));
         QCOMPARE(QImageReader(file).size(), QSize(side, side));
     }
@@ -242,20 +163,23 @@ void PackageTest::iconsHaveTheirSizes()
 
 void PackageTest::installedProgramOpensItsWindow()
 {
-    PrivateDisplay display;
-    QVERIFY(!display.name().isEmpty());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.insert(QStringLiteral("DISPLAY"), display.name());
-    QProcess program;
-    program.setProcessEnvironment(environment);
-    program.start(QStringLiteral("/usr/bin/vendaro"), {});
+    QProcess server;
+    const auto stopServer = qScopeGuard([&] { server.terminate(), server.waitForFinished(5000); });
+    // Xvfb picks a free display itself and writes its number to the descriptor named.
+    server.start(u"Xvfb"_s, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
+    const QString display = u':' + QString::fromLatin1(server.readLine()).trimmed();
+
+    // Started as a desktop starts it: on the display, with no platform chosen for it.
+    qputenv("DISPLAY", display.toLatin1());
+    qunsetenv("QT_QPA_PLATFORM");
+    QProcess program; // killed by its destructor should a check fail
+    program.start(u"/usr/bin/vendaro"_s, {});
     QVERIFY(program.waitForStarted());
-    const QStringList window{QStringLiteral("-display"), display.name(), QStringLiteral("-name"), Form1::kTitle};
-    QTRY_VERIFY_WITH_TIMEOUT(
-        run(QStringLiteral("xwininfo"), window).output.contains(QStringLiteral("Map State: IsViewable")), 15000);
-    const QString info = run(QStringLiteral("xwininfo"), window).output;
-    QVERIFY(info.contains(QStringLiteral("Width: 792")) && info.contains(QStringLiteral("Height: 566")));
+    const QStringList window{"-display", display, "-name", Form1::kTitle};
+    QString info;
+    QTRY_VERIFY_WITH_TIMEOUT((info = run(u"xwininfo"_s, window).output).contains(u"Map State: IsViewable"), 15000);
+    QVERIFY(info.contains(u"Width: 792") && info.contains(u"Height: 566"));
     QCOMPARE(program.state(), QProcess::Running);
     program.terminate();
     QVERIFY(program.waitForFinished(5000));
@@ -263,10 +187,10 @@ void PackageTest::installedProgramOpensItsWindow()
 
 void PackageTest::aptRemovesItWithoutATrace()
 {
-    const Run purge = apt({QStringLiteral("purge"), QStringLiteral("vendaro")});
+    const Run purge = apt({"purge", "vendaro"});
     QVERIFY2(purge.exitCode == 0, qPrintable(purge.output));
     QVERIFY(!vendaroInstalled());
-    QCOMPARE(installedPackages(), before_);
+    QCOMPARE(dpkgQuery({"-f=${Package} ${Version} ${Status}\\n"}), before_);
     for (const QString& file : files_)
         QVERIFY2(!QFileInfo::exists(file), qPrintable(file));
 }

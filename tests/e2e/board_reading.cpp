@@ -1,36 +1,47 @@
 #include "e2e/board_reading.h"
 
-#include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace board {
 
 namespace {
 
-constexpr int kTolerance = 48;
+constexpr QRgb kDarkBlue = 0x0000C0;
+constexpr QRgb kRed = 0xFF0000;
+constexpr QRgb kGreen = 0x008000;
+constexpr QRgb kYellow = 0xFFFF00;
+constexpr int kDigitPixels = 40;
 
 bool near(QRgb pixel, QRgb colour)
 {
-    return std::abs(qRed(pixel) - qRed(colour)) <= kTolerance &&
+    constexpr int kTolerance = 48;
+    return qAlpha(pixel) >= 128 && std::abs(qRed(pixel) - qRed(colour)) <= kTolerance &&
            std::abs(qGreen(pixel) - qGreen(colour)) <= kTolerance &&
            std::abs(qBlue(pixel) - qBlue(colour)) <= kTolerance;
 }
 
-bool dark(QRgb pixel) { return qRed(pixel) < 90 && qGreen(pixel) < 90 && qBlue(pixel) < 90; }
-
-int count(const QImage& shot, const QRect& area, bool (*wanted)(QRgb))
+// The points (x, y) of the area for which `wanted(x, y)` holds.
+template <typename Wanted>
+int count(const QRect& area, Wanted wanted)
 {
     int found = 0;
     for (int y = area.top(); y <= area.bottom(); ++y)
         for (int x = area.left(); x <= area.right(); ++x)
-            found += wanted(shot.pixel(x, y)) ? 1 : 0;
+            found += wanted(x, y) ? 1 : 0;
     return found;
 }
 
-// The inside of a 65 x 65 square, clear of its sunken border.
-QRect inside(const QRect& square) { return square.adjusted(3, 3, -3, -3); }
-
-constexpr int kDigitPixels = 40;
+// Pixels near a colour with a neighbour of that colour to the left or right:
+// the caret, a line one pixel wide, never counts, while the strokes of a digit do.
+int inkPixels(const QImage& shot, const QRect& square, QRgb colour)
+{
+    const QRect inside = square.adjusted(3, 3, -3, -3); // clear of the sunken border
+    return count(inside, [&](int x, int y) {
+        return near(shot.pixel(x, y), colour) &&
+               (near(shot.pixel(x - 1, y), colour) || near(shot.pixel(x + 1, y), colour));
+    });
+}
 
 } // namespace
 
@@ -51,68 +62,58 @@ QRect labelRect(int label)
     return {left, 152 + 64 * (label - first - 4), 65, 65};
 }
 
-QPoint boxCentre(int box) { return boxRect(box).center(); }
-
-int inkPixels(const QImage& shot, const QRect& area, QRgb colour)
+int countNear(const QImage& image, const QRect& area, QRgb colour)
 {
-    int found = 0;
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            found += near(shot.pixel(x, y), colour) &&
-                             (near(shot.pixel(x - 1, y), colour) || near(shot.pixel(x + 1, y), colour))
-                         ? 1
-                         : 0;
-    return found;
+    return count(area, [&](int x, int y) { return near(image.pixel(x, y), colour); });
 }
 
 Ink ink(const QImage& shot, int box)
 {
-    const QRect area = inside(boxRect(box));
-    const std::array<std::pair<Ink, int>, 3> inks{{{Ink::DarkBlue, inkPixels(shot, area, kDarkBlue)},
-                                                   {Ink::Red, inkPixels(shot, area, kRed)},
-                                                   {Ink::Green, inkPixels(shot, area, kGreen)}}};
-    std::pair<Ink, int> most{Ink::Empty, kDigitPixels - 1};
-    for (const auto& candidate : inks)
-        if (candidate.second > most.second)
+    Ink most = Ink::Empty;
+    int mostPixels = kDigitPixels - 1;
+    for (const auto& [candidate, colour] :
+         {std::pair{Ink::DarkBlue, kDarkBlue}, std::pair{Ink::Red, kRed}, std::pair{Ink::Green, kGreen}})
+        if (const int pixels = inkPixels(shot, boxRect(box), colour); pixels > mostPixels) {
             most = candidate;
-    return most.first;
+            mostPixels = pixels;
+        }
+    return most;
 }
 
-bool showsDigits(const QImage& shot, const QRect& area)
+int numberedHeaders(const QImage& shot)
 {
-    return inkPixels(shot, inside(area), kDarkBlue) >= kDigitPixels;
+    int numbered = 0;
+    for (int label = 2; label <= 20; ++label)
+        numbered += label != 11 && inkPixels(shot, labelRect(label), kDarkBlue) >= kDigitPixels ? 1 : 0;
+    return numbered;
 }
 
 Face face(const QImage& shot)
 {
-    if (count(shot, kFace, [](QRgb p) { return near(p, kYellow); }) < 400)
+    if (countNear(shot, kFace, kYellow) < 400)
         return Face::None;
-    if (count(shot, kFace, [](QRgb p) { return near(p, kRed); }) > 30)
+    if (countNear(shot, kFace, kRed) > 30)
         return Face::Right;
     const QRect belowStraightMouth(kFace.left() + 12, kFace.top() + 36, 25, 4);
-    return count(shot, belowStraightMouth, dark) > 3 ? Face::Wrong : Face::Waiting;
+    const int dark = count(belowStraightMouth, [&](int x, int y) {
+        const QRgb p = shot.pixel(x, y);
+        return qRed(p) < 90 && qGreen(p) < 90 && qBlue(p) < 90;
+    });
+    return dark > 3 ? Face::Wrong : Face::Waiting;
 }
 
 Pointer pointer(const QImage& cursor, const QString& name)
 {
-    int yellow = 0;
-    int blue = 0;
+    if (countNear(cursor, cursor.rect(), kYellow) > 10)
+        return Pointer::WritingHand;
+    if (countNear(cursor, cursor.rect(), 0x0000FF) > 10)
+        return Pointer::PointingHand;
     QRect drawn;
     for (int y = 0; y < cursor.height(); ++y)
-        for (int x = 0; x < cursor.width(); ++x) {
-            const QRgb pixel = cursor.pixel(x, y);
-            if (qAlpha(pixel) < 128)
-                continue;
-            yellow += near(pixel, kYellow) ? 1 : 0;
-            blue += near(pixel, 0x0000FF) ? 1 : 0;
-            drawn |= QRect(x, y, 1, 1);
-        }
-    if (yellow > 10)
-        return Pointer::WritingHand;
-    if (blue > 10)
-        return Pointer::PointingHand;
-    const bool beamName =
-        name == QLatin1String("text") || name == QLatin1String("xterm") || name == QLatin1String("ibeam");
+        for (int x = 0; x < cursor.width(); ++x)
+            if (qAlpha(cursor.pixel(x, y)) >= 128)
+                drawn |= QRect(x, y, 1, 1);
+    const bool beamName = name == u"text" || name == u"xterm" || name == u"ibeam";
     return beamName || (drawn.width() <= 11 && drawn.height() >= 12) ? Pointer::TextBeam : Pointer::Arrow;
 }
 
@@ -130,24 +131,6 @@ bool sameButCaret(const QImage& a, const QImage& b)
             column = x;
         }
     return true;
-}
-
-const char* name(Face face)
-{
-    static const char* const names[] = {"no face", "waiting face", "laughing face", "sad face"};
-    return names[static_cast<int>(face)];
-}
-
-const char* name(Ink ink)
-{
-    static const char* const names[] = {"empty", "dark blue", "red", "green"};
-    return names[static_cast<int>(ink)];
-}
-
-const char* name(Pointer pointer)
-{
-    static const char* const names[] = {"arrow", "writing hand", "text pointer", "pointing hand"};
-    return names[static_cast<int>(pointer)];
 }
 
 } // namespace board
