@@ -158,9 +158,8 @@ void Form1::endProgram() { QCoreApplication::exit(0); }
 
 void Form1::paintEvent(QPaintEvent*)
 {
-    if (board_.isNull() || board_.devicePixelRatio() != devicePixelRatioF())
-        board_ = pictures::pixmap(pictures::Picture::Board, devicePixelRatioF());
-    QPainter(this).drawPixmap(0, 0, board_);
+    QPainter painter(this);
+    pictures::draw(pictures::Picture::Board, painter);
 }
 
 void Form1::Form_Load() { hideFaces(*this); }

@@ -7,7 +7,6 @@
 #include "exercise/exercise_state.h"
 #include "exercise/random_source.h"
 
-#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -60,6 +59,5 @@ private:
     std::array<AnswerBox*, 40> boxes_{};
     std::array<BoardLabel*, 31> labels_{};
     std::array<PictureBox*, 5> images_{};
-    QPixmap board_;
     int lastFocusedBox_ = 0;
 };

@@ -66,6 +66,12 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio)
     return render(QString::fromLatin1(source.path), source.size, devicePixelRatio);
 }
 
+void draw(Picture picture, QPainter& painter)
+{
+    const Source& source = sourceOf(picture);
+    QSvgRenderer(QString::fromLatin1(source.path)).render(&painter, QRectF(QPointF(0, 0), source.size));
+}
+
 QCursor writingHandCursor(qreal devicePixelRatio)
 {
     return pointer(":/pictures/writing_hand.svg", writingHandHotSpot, devicePixelRatio);

@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QPixmap>
 
+class QPainter;
+
 // The drill's pictures, drawn as vector sources and rendered at the screen's
 // device pixel ratio when asked for, so that none of them is ever blurred by
 // stretching a small bitmap.
@@ -16,6 +18,10 @@ QSize logicalSize(Picture picture);
 
 // Rendered at logicalSize * devicePixelRatio, with that ratio set on the pixmap.
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
+
+// Draws a picture at its logical size from the painter's origin. The board is
+// drawn this way on every paint rather than kept as a pixmap of nearly 2 MB.
+void draw(Picture picture, QPainter& painter);
 
 // Pointer for the addition boxes; its hot spot is the pencil tip.
 QCursor writingHandCursor(qreal devicePixelRatio);

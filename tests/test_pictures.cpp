@@ -1,5 +1,6 @@
 #include "pictures.h"
 
+#include <QPainter>
 #include <QtTest>
 
 #include <cmath>
@@ -248,6 +249,21 @@ private slots:
         QCOMPARE(at(image, hotSpot, ratio).alpha(), 255);
         for (QPoint corner : {QPoint(0, 0), QPoint(31, 0), QPoint(0, 31)}) {
             QCOMPARE(at(image, corner, ratio), clear);
+        }
+    }
+
+    // The window paints the board straight from its drawing; it must match the pixmap probed above.
+    void boardDrawsAsItsPixmap()
+    {
+        for (qreal ratio : probeRatios) {
+            const QImage expected = imageOf(pictures::pixmap(Picture::Board, ratio));
+            QImage drawn(expected.size(), QImage::Format_ARGB32);
+            drawn.setDevicePixelRatio(ratio);
+            drawn.fill(Qt::transparent);
+            QPainter painter(&drawn);
+            pictures::draw(Picture::Board, painter);
+            painter.end();
+            QCOMPARE(drawn, expected);
         }
     }
 
