@@ -110,8 +110,9 @@ void Form1::applyPointers()
         box(number).setCursor(layout::box(number).pointer == layout::Pointer::WritingHand ? writingHand
                                                                                           : QCursor(Qt::IBeamCursor));
     const QCursor pointingHand = pictures::pointingHandCursor(ratio);
-    label(22).setCursor(pointingHand);
-    label(23).setCursor(pointingHand);
+    for (const layout::LabelLook& look : layout::labels())
+        if (look.pointer == layout::Pointer::PointingHand)
+            label(look.number).setCursor(pointingHand);
 }
 
 void Form1::showCentred()
