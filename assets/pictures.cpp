@@ -86,7 +86,7 @@ QIcon programIcon()
 {
     QSvgRenderer renderer(QStringLiteral(":/pictures/program_icon.svg"));
     QIcon icon;
-    for (int side : {16, 32, 48, 64, 128, 256}) {
+    for (int side : {16, 32, 48, 64, 128}) {
         icon.addPixmap(QPixmap::fromImage(rasterize(renderer, {side, side})));
     }
     return icon;

@@ -29,7 +29,8 @@ QCursor writingHandCursor(qreal devicePixelRatio);
 // Pointer for the click areas; its hot spot is the fingertip, column 12 row 1 of 32.
 QCursor pointingHandCursor(qreal devicePixelRatio);
 
-// The program's icon at 16, 32, 48, 64, 128 and 256 pixels.
+// The window's icon at 16 to 128 pixels: window managers ask for no more, and the
+// installed icon theme carries the larger sizes. Each size costs start-up time.
 QIcon programIcon();
 
 } // namespace pictures
