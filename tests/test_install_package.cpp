@@ -9,34 +9,23 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "process_run.h"
+
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
-using namespace Qt::StringLiterals;
-
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString output;
-};
-
-Run run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    const bool finished = process.waitForFinished(300000);
-    return {finished ? process.exitCode() : -1, QString::fromUtf8(process.readAll())};
-}
 
 Run apt(const QStringList& arguments)
 {
-    return run(u"apt-get"_s, QStringList{"-y", "-o", "DPkg::Lock::Timeout=300"} + arguments);
+    return run(QStringLiteral("apt-get"), QStringList{"-y", "-o", "DPkg::Lock::Timeout=300"} + arguments);
 }
 
-QString dpkgQuery(const QStringList& arguments) { return run(u"dpkg-query"_s, QStringList{"-W"} + arguments).output; }
+QString dpkgQuery(const QStringList& arguments)
+{
+    return run(QStringLiteral("dpkg-query"), QStringList{"-W"} + arguments).output;
+}
 
 bool vendaroInstalled() { return dpkgQuery({"-f=${Status}", "vendaro"}).contains(u"ok installed"); }
 
@@ -78,10 +67,10 @@ void PackageTest::initTestCase()
     const Run cpack =
         run(VENDARO_CPACK, {"-G", "DEB", "--config", VENDARO_BINARY_DIR "/CPackConfig.cmake", "-B", dir_.path()});
     QVERIFY2(cpack.exitCode == 0, qPrintable(cpack.output));
-    const QStringList debs = QDir(dir_.path()).entryList({u"vendaro_*.deb"_s});
+    const QStringList debs = QDir(dir_.path()).entryList({QStringLiteral("vendaro_*.deb")});
     QCOMPARE(debs.size(), 1);
     deb_ = dir_.filePath(debs.first());
-    const Run contents = run(u"dpkg-deb"_s, {"--contents", deb_});
+    const Run contents = run(QStringLiteral("dpkg-deb"), {"--contents", deb_});
     QCOMPARE(contents.exitCode, 0);
     for (const QString& line : contents.output.split(u'\n', Qt::SkipEmptyParts))
         if (line.startsWith(u'-'))
@@ -102,14 +91,17 @@ QString PackageTest::installedFile(const QString& suffix) const
 
 void PackageTest::packageNamesItsRuntimeDependencies()
 {
-    const auto field = [&](const char* name) { return run(u"dpkg-deb"_s, {"--field", deb_, name}).output.trimmed(); };
-    QCOMPARE(QFileInfo(deb_).fileName(), u"vendaro_1.00_amd64.deb"_s);
-    QCOMPARE(field("Version"), u"1.00"_s);
-    QCOMPARE(field("Section"), u"education"_s);
+    const auto field = [&](const char* name) {
+        return run(QStringLiteral("dpkg-deb"), {"--field", deb_, name}).output.trimmed();
+    };
+    QCOMPARE(QFileInfo(deb_).fileName(), QStringLiteral("vendaro_1.00_amd64.deb"));
+    QCOMPARE(field("Version"), QStringLiteral("1.00"));
+    QCOMPARE(field("Section"), QStringLiteral("education"));
     const QString depends = field("Depends");
     for (const char* library : {"libc6", "libstdc\\+\\+6", "libqt6core6", "libqt6gui6", "libqt6widgets6", "libqt6svg6"})
-        QVERIFY2(depends.contains(QRegularExpression(u"(^|, )%1 \\("_s.arg(library))), qPrintable(depends));
-    QCOMPARE(installedFile(u"/vendaro"_s), u"/usr/bin/vendaro"_s);
+        QVERIFY2(depends.contains(QRegularExpression(QStringLiteral("(^|, )%1 \\(").arg(library))),
+                 qPrintable(depends));
+    QCOMPARE(installedFile(QStringLiteral("/vendaro")), QStringLiteral("/usr/bin/vendaro"));
 }
 
 void PackageTest::aptInstallsIt()
@@ -125,37 +117,39 @@ void PackageTest::aptInstallsIt()
 // The desktop entry and metainfo pass their validators and name the icon, which comes in every size.
 void PackageTest::desktopFilesAndIconsAreValid()
 {
-    const QString desktop = installedFile(u".desktop"_s);
+    const QString desktop = installedFile(QStringLiteral(".desktop"));
     QVERIFY(desktop.startsWith(u"/usr/share/applications/"));
-    const Run entry = run(u"desktop-file-validate"_s, {desktop});
+    const Run entry = run(QStringLiteral("desktop-file-validate"), {desktop});
     QVERIFY2(entry.exitCode == 0 && entry.output.isEmpty(), qPrintable(entry.output));
-    const QString metainfo = installedFile(u".metainfo.xml"_s);
+    const QString metainfo = installedFile(QStringLiteral(".metainfo.xml"));
     QVERIFY(metainfo.startsWith(u"/usr/share/metainfo/"));
-    const Run appstream = run(u"appstreamcli"_s, {"validate", "--no-net", metainfo});
+    const Run appstream = run(QStringLiteral("appstreamcli"), {"validate", "--no-net", metainfo});
     QVERIFY2(appstream.exitCode == 0, qPrintable(appstream.output));
 
     const QSettings values(desktop, QSettings::IniFormat);
-    QCOMPARE(values.value("Desktop Entry/Name").toString(), u"Vendaro"_s);
-    QCOMPARE(values.value("Desktop Entry/X-Vendaro-Version").toString(), u"1.00"_s);
+    QCOMPARE(values.value("Desktop Entry/Name").toString(), QStringLiteral("Vendaro"));
+    QCOMPARE(values.value("Desktop Entry/X-Vendaro-Version").toString(), QStringLiteral("1.00"));
     QVERIFY(values.value("Desktop Entry/Categories").toString().split(u';').contains(u"Education"));
-    QCOMPARE(QFileInfo(metainfo).completeBaseName(), QFileInfo(desktop).completeBaseName() + u".metainfo"_s);
+    QCOMPARE(QFileInfo(metainfo).completeBaseName(),
+             QFileInfo(desktop).completeBaseName() + QStringLiteral(".metainfo"));
 
     QFile xml(metainfo);
     QVERIFY(xml.open(QIODevice::ReadOnly));
     const QString text = QString::fromUtf8(xml.readAll());
     QVERIFY(text.contains(u"<release version=\"1.00\""));
     QVERIFY(text.contains(u"<content_rating type=\"oars-1.1\"/>"));
-    const auto shown = QRegularExpression(u"<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">"_s).match(text);
+    const auto shown =
+        QRegularExpression(QStringLiteral("<image type=\"source\" width=\"(\\d+)\" height=\"(\\d+)\">")).match(text);
     QVERIFY(shown.hasMatch());
     const QSize screenshot = QImageReader(VENDARO_SCREENSHOT).size();
     QCOMPARE(QSize(shown.captured(1).toInt(), shown.captured(2).toInt()), screenshot);
     QCOMPARE(screenshot, QSize(792, 566));
 
     const QString icon = values.value("Desktop Entry/Icon").toString();
-    const QString theme = u"/usr/share/icons/hicolor/"_s;
-    QVERIFY(files_.contains(theme + u"scalable/apps/%1.svg"_s.arg(icon)));
+    const QString theme = QStringLiteral("/usr/share/icons/hicolor/");
+    QVERIFY(files_.contains(theme + QStringLiteral("scalable/apps/%1.svg").arg(icon)));
     for (const int side : {16, 22, 24, 32, 48, 64, 128, 256}) {
-        const QString file = theme + u"%1x%1/apps/%2.png"_s.arg(side).arg(icon);
+        const QString file = theme + QStringLiteral("%1x%1/apps/%2.png").arg(side).arg(icon);
         QVERIFY2(files_.contains(file), qPrintable(file));
         QCOMPARE(QImageReader(file).size(), QSize(side, side));
     }
@@ -166,7 +160,7 @@ void PackageTest::installedProgramOpensItsWindow()
     QProcess server;
     const auto stopServer = qScopeGuard([&] { server.terminate(), server.waitForFinished(5000); });
     // Xvfb picks a free display itself and writes its number to the descriptor named.
-    server.start(u"Xvfb"_s, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+    server.start(QStringLiteral("Xvfb"), {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
     QTRY_VERIFY_WITH_TIMEOUT(server.canReadLine(), 10000);
     const QString display = u':' + QString::fromLatin1(server.readLine()).trimmed();
 
@@ -174,11 +168,12 @@ void PackageTest::installedProgramOpensItsWindow()
     qputenv("DISPLAY", display.toLatin1());
     qunsetenv("QT_QPA_PLATFORM");
     QProcess program; // killed by its destructor should a check fail
-    program.start(u"/usr/bin/vendaro"_s, {});
+    program.start(QStringLiteral("/usr/bin/vendaro"), {});
     QVERIFY(program.waitForStarted());
     const QStringList window{"-display", display, "-name", Form1::kTitle};
     QString info;
-    QTRY_VERIFY_WITH_TIMEOUT((info = run(u"xwininfo"_s, window).output).contains(u"Map State: IsViewable"), 15000);
+    QTRY_VERIFY_WITH_TIMEOUT((info = run(QStringLiteral("xwininfo"), window).output).contains(u"Map State: IsViewable"),
+                             15000);
     QVERIFY(info.contains(u"Width: 792") && info.contains(u"Height: 566"));
     QCOMPARE(program.state(), QProcess::Running);
     program.terminate();

@@ -4,22 +4,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include "process_run.h"
+
 namespace {
-
-struct Run {
-    int exitCode = -1;
-    QString output;
-};
-
-Run run(const QString& program, const QStringList& arguments)
-{
-    QProcess process;
-    process.setProcessChannelMode(QProcess::MergedChannels);
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000))
-        return {};
-    return {process.exitCode(), QString::fromUtf8(process.readAll())};
-}
 
 // The lines between `header`'s BEGIN and its matching END, trimmed.
 QStringList block(const QString& script, const QString& header)

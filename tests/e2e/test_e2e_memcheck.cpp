@@ -7,8 +7,6 @@
 
 #include <X11/keysym.h>
 
-using namespace Qt::StringLiterals;
-
 // A scripted session of the real program under valgrind's memcheck: start,
 // typing before and after a new exercise, Tab and Shift+Tab, paste attempts,
 // the disc. Memcheck turns any memory error into the exit code; a block lost
@@ -30,9 +28,9 @@ constexpr int kSlowMs = 60000;
 QStringList leaksOfOurs(const QString& report)
 {
     static const QRegularExpression ourFrame(
-        uR"(: (?!main \()\S.*(\((?!in )[^)]*\.(cpp|h):\d+\)|\(in [^)]*/vendaro\))$)"_s);
+        QStringLiteral(R"(: (?!main \()\S.*(\((?!in )[^)]*\.(cpp|h):\d+\)|\(in [^)]*/vendaro\))$)"));
     QStringList ours;
-    for (const QString& record : report.split(QRegularExpression(uR"(\n==\d+== ?\n)"_s))) {
+    for (const QString& record : report.split(QRegularExpression(QStringLiteral(R"(\n==\d+== ?\n)")))) {
         if (!record.contains(u"definitely lost in loss record"))
             continue;
         for (const QString& line : record.split(u'\n'))
@@ -48,20 +46,22 @@ QStringList leaksOfOurs(const QString& report)
 void MemcheckTest::sessionLosesNoMemoryOfOurs()
 {
     QTemporaryDir dir;
-    const QString log = dir.filePath(u"memcheck.log"_s);
+    const QString log = dir.filePath(QStringLiteral("memcheck.log"));
     // Qt's D-Bus library forks to look for a session bus; the copy is not the drill.
-    const QStringList memcheck = u"valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite "
-                                 "--num-callers=30 --child-silent-after-fork=yes"_s.split(u' ') +
+    const QStringList memcheck = QStringLiteral("valgrind --tool=memcheck --leak-check=full --show-leak-kinds=definite "
+                                                "--num-callers=30 --child-silent-after-fork=yes")
+                                     .split(u' ') +
                                  QStringList{"--suppressions=" VENDARO_VALGRIND_SUPPRESSIONS, "--log-file=" + log,
-                                             u"--error-exitcode=%1"_s.arg(kMemcheckFailure)};
+                                             QStringLiteral("--error-exitcode=%1").arg(kMemcheckFailure)};
     XSession session(XSession::WindowManager::None, memcheck);
     QVERIFY2(session.error().isEmpty(), qPrintable(session.error()));
     Pupil pupil(session);
     QVERIFY(pupil.waitForFace(board::Face::Waiting, kSlowMs));
 
-    pupil.type(u"42"_s);
+    pupil.type(QStringLiteral("42"));
     QVERIFY(pupil.newExercise(kSlowMs));
-    for (const QString& entry : {u"12"_s, u"7"_s, u"30"_s, u"5"_s}) {
+    for (const QString& entry :
+         {QStringLiteral("12"), QStringLiteral("7"), QStringLiteral("30"), QStringLiteral("5")}) {
         pupil.type(entry);
         pupil.tap(XK_Tab);
     }
@@ -70,7 +70,7 @@ void MemcheckTest::sessionLosesNoMemoryOfOurs()
     pupil.tap(XK_v, {XK_Control_L});
     pupil.clickAt(board::boxRect(23).center(), 2);
     pupil.clickBox(31);
-    pupil.type(u"9"_s);
+    pupil.type(QStringLiteral("9"));
     pupil.clickDisc();
 
     QVERIFY2(session.program().waitForFinished(kSlowMs), "the drill did not end under memcheck");
@@ -81,7 +81,7 @@ void MemcheckTest::sessionLosesNoMemoryOfOurs()
     QCOMPARE(session.program().exitCode(), 0);
     const QStringList leaks = leaksOfOurs(report);
     QVERIFY2(leaks.isEmpty(), qPrintable(leaks.join(u'\n')));
-    qInfo("%s", qPrintable(report.section(u"LEAK SUMMARY"_s, -1)));
+    qInfo("%s", qPrintable(report.section(QStringLiteral("LEAK SUMMARY"), -1)));
 }
 
 QTEST_GUILESS_MAIN(MemcheckTest)

@@ -4,7 +4,6 @@
 
 #include <X11/keysym.h>
 
-using namespace Qt::StringLiterals;
 using board::Face;
 using board::Ink;
 
@@ -69,7 +68,7 @@ void PupilOnXTest::cleanup()
 void PupilOnXTest::startsWaitingWithTypingInTheFirstBox()
 {
     QCOMPARE(board::numberedHeaders(pupil_->look()), 0);
-    pupil_->type(u"5"_s);
+    pupil_->type(QStringLiteral("5"));
     QVERIFY2(pupil_->waitFor(inkIs(1, Ink::DarkBlue)), "a digit typed without a click did not reach Text1");
     const QImage shot = pupil_->settle();
     // Nothing is judged before the first exercise.
@@ -79,17 +78,17 @@ void PupilOnXTest::startsWaitingWithTypingInTheFirstBox()
 
 void PupilOnXTest::chalkBoxDrawsAndWaitsForEveryBox()
 {
-    pupil_->type(u"5"_s);
+    pupil_->type(QStringLiteral("5"));
     QVERIFY(pupil_->newExercise());
     QVERIFY2(pupil_->waitFor(inkIs(1, Ink::Empty)), "the new exercise left Text1 filled");
 
-    pupil_->type(u"1"_s);
+    pupil_->type(QStringLiteral("1"));
     QVERIFY(pupil_->waitFor(filled(1)));
     for (int box = 2; box <= 40; ++box) {
         pupil_->clickChalkBox();
         pupil_->tap(XK_Tab);
         if (box < 40)
-            pupil_->type(u"1"_s);
+            pupil_->type(QStringLiteral("1"));
     }
     // With Text40 still empty the chalk box is disabled, so the clicks did nothing.
     QVERIFY(pupil_->roundTrip());
@@ -97,7 +96,7 @@ void PupilOnXTest::chalkBoxDrawsAndWaitsForEveryBox()
     QVERIFY2(filled(1)(shot) && filled(39)(shot), "a disabled chalk box drew an exercise");
     QCOMPARE(board::ink(shot, 40), Ink::Empty);
 
-    pupil_->type(u"1"_s);
+    pupil_->type(QStringLiteral("1"));
     QVERIFY(pupil_->waitFor(filled(40)));
     pupil_->clickChalkBox();
     QVERIFY2(pupil_->waitFor([](const QImage& shot) { return !filled(1)(shot) && !filled(40)(shot); }),
@@ -193,8 +192,8 @@ void PupilOnXTest::pastingLeavesTheBoxAsItWas()
     QVERIFY(pupil_->newExercise());
     const int box = pupil_->firstBoxAnswering(2);
     QVERIFY2(box > 0, "no box has a two-digit answer");
-    QVERIFY(session_->offerSelection("PRIMARY", u"7"_s));
-    QVERIFY(session_->offerSelection("CLIPBOARD", u"7"_s));
+    QVERIFY(session_->offerSelection("PRIMARY", QStringLiteral("7")));
+    QVERIFY(session_->offerSelection("CLIPBOARD", QStringLiteral("7")));
     const QImage before = pupil_->settle().copy(board::boxRect(box));
 
     pupil_->clickAt(board::boxRect(box).center(), 2);

@@ -3,7 +3,6 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
-using namespace Qt::StringLiterals;
 using board::Pointer;
 
 // The drill's window as the X server and a window manager see it, its
@@ -45,7 +44,7 @@ void WindowOnXTest::verifyEndsWithinASecond()
     program.waitForFinished(5000);
     const qint64 ms = clock.elapsed();
     QVERIFY2(program.state() == QProcess::NotRunning, "the drill did not end");
-    QVERIFY2(ms <= 1000, qPrintable(u"the drill took %1 ms to end"_s.arg(ms)));
+    QVERIFY2(ms <= 1000, qPrintable(QStringLiteral("the drill took %1 ms to end").arg(ms)));
     QCOMPARE(program.exitStatus(), QProcess::NormalExit);
     QVERIFY2(program.exitCode() == 0, qPrintable(session_->programOutput()));
 }
@@ -53,7 +52,7 @@ void WindowOnXTest::verifyEndsWithinASecond()
 void WindowOnXTest::windowAsTheDesktopSeesIt()
 {
     XSession& x = *session_;
-    const QString title = u"ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella"_s;
+    const QString title = QStringLiteral("ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella");
     QCOMPARE(x.text("_NET_WM_NAME"), title);
     QCOMPARE(x.text("WM_NAME"), title);
 
@@ -62,7 +61,7 @@ void WindowOnXTest::windowAsTheDesktopSeesIt()
     QCOMPARE(x.minimumAndMaximumSize(), std::pair(kClientSize, kClientSize));
     const QSize free = x.screenSize() - kClientSize;
     QVERIFY2(qAbs(client.x() - free.width() / 2) <= 1 && qAbs(client.y() - free.height() / 2) <= 1,
-             qPrintable(u"window at %1,%2"_s.arg(client.x()).arg(client.y())));
+             qPrintable(QStringLiteral("window at %1,%2").arg(client.x()).arg(client.y())));
 
     // Motif hints: flags, functions, decorations. With functions given (flag 1),
     // close (32) is among them, minimise (8) and maximise (16) are not.
@@ -110,9 +109,11 @@ void WindowOnXTest::pointersFollowTheControls()
                                                  {QPoint(396, 300), Pointer::Arrow}};
     for (const auto& [at, expected] : places) {
         pupil.pointAt(at);
-        QVERIFY2(pupil.waitForPointer(expected),
-                 qPrintable(u"at %1,%2: %3 instead of %4"_s.arg(at.x()).arg(at.y()).arg(
-                     QVariant::fromValue(pupil.pointer()).toString(), QVariant::fromValue(expected).toString())));
+        QVERIFY2(pupil.waitForPointer(expected), qPrintable(QStringLiteral("at %1,%2: %3 instead of %4")
+                                                                .arg(at.x())
+                                                                .arg(at.y())
+                                                                .arg(QVariant::fromValue(pupil.pointer()).toString(),
+                                                                     QVariant::fromValue(expected).toString())));
     }
     // The pointing hand's active point is its fingertip.
     pupil.pointAt(board::kDisc.center());
@@ -123,7 +124,7 @@ void WindowOnXTest::pointersFollowTheControls()
 void WindowOnXTest::discEndsTheProgram()
 {
     Pupil pupil(*session_);
-    pupil.type(u"4"_s);
+    pupil.type(QStringLiteral("4"));
     pupil.clickDisc();
     verifyEndsWithinASecond();
 }
