@@ -16,8 +16,6 @@ public:
     auto begin() const { return items_.begin(); }
     auto end() const { return items_.end(); }
 
-    static constexpr int size() { return static_cast<int>(N); }
-
 private:
     std::array<T, N> items_{};
 };
