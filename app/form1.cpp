@@ -25,8 +25,9 @@ constexpr std::array kPictures{pictures::Picture::AdditionArrows, pictures::Pict
 
 const QString Form1::kTitle = QStringLiteral("ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella");
 
-Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+Form1::Form1(RandomSource& random, const Clock& clock, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      random_(random), clock_(clock)
 {
     ensureTahoma();
     setObjectName(QStringLiteral("Form1"));

@@ -20,7 +20,8 @@ class Form1 final : public QWidget, public Controls, private BoxEvents {
 public:
     static const QString kTitle;
 
-    explicit Form1(QWidget* parent = nullptr);
+    // Exercises are drawn from `random`, seeded from `clock`; both outlive the window.
+    Form1(RandomSource& random, const Clock& clock, QWidget* parent = nullptr);
 
     void showCentred();
 
@@ -54,8 +55,8 @@ private:
     BoardLabel& label(int number) const;
 
     ExerciseState state_;
-    SystemRandom random_;
-    SystemClock clock_;
+    RandomSource& random_;
+    const Clock& clock_;
     std::array<AnswerBox*, 40> boxes_{};
     std::array<BoardLabel*, 31> labels_{};
     std::array<PictureBox*, 5> images_{};

@@ -13,7 +13,9 @@ int main(int argc, char* argv[])
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     reportHeldKeysOnce(app);
 
-    Form1 form;
+    SystemRandom random;
+    const SystemClock clock;
+    Form1 form(random, clock);
     form.showCentred();
     return QApplication::exec();
 }

@@ -52,7 +52,9 @@ int main(int argc, char* argv[])
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
-    Form1 form;
+    SystemRandom random;
+    const SystemClock clock;
+    Form1 form(random, clock);
     form.showCentred();
     // Focus changes, and with them the drill's counts of attempts, need an active window.
     if (!QTest::qWaitForWindowActive(&form))
