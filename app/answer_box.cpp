@@ -21,6 +21,48 @@ AnswerBox::AnswerBox(int number, BoxEvents& events, QWidget* parent)
     setContextMenuPolicy(Qt::NoContextMenu);
     setAcceptDrops(false);
     setDragEnabled(false);
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (editing_)
+            accepted_ = text;
+        else
+            retype(text);
+    });
+}
+
+template <typename Change>
+void AnswerBox::ownEdit(Change change)
+{
+    const bool outer = editing_;
+    editing_ = true;
+    change();
+    editing_ = outer;
+}
+
+void AnswerBox::replaceText(const QString& text)
+{
+    ownEdit([&] { setText(text); });
+}
+
+// Puts back the text the filter left and types the difference: a backspace for
+// each character taken away, then each character put in, pressed and released.
+void AnswerBox::retype(const QString& changed)
+{
+    const QString before = accepted_;
+    qsizetype head = 0;
+    while (head < before.size() && head < changed.size() && before[head] == changed[head])
+        ++head;
+    qsizetype tail = 0;
+    while (tail < before.size() - head && tail < changed.size() - head &&
+           before[before.size() - 1 - tail] == changed[changed.size() - 1 - tail])
+        ++tail;
+    ownEdit([&] {
+        setText(before);
+        setCursorPosition(int(before.size() - tail));
+    });
+    for (qsizetype i = head; i < before.size() - tail; ++i)
+        typeAndRelease(8);
+    for (const QChar character : changed.mid(head, changed.size() - head - tail))
+        typeAndRelease(static_cast<std::int16_t>(character.unicode()));
 }
 
 // Caret movement, selection and deletion keep their usual meaning; nothing
@@ -43,10 +85,18 @@ bool AnswerBox::isEditingKey(const QKeyEvent& event)
 void AnswerBox::type(std::int16_t keyChar)
 {
     const std::int16_t code = events_.keyPress(number_, keyChar);
-    if (code == 8)
-        backspace();
-    else if (code != 0)
-        insert(QString(QChar(static_cast<char16_t>(code))));
+    ownEdit([&] {
+        if (code == 8)
+            backspace();
+        else if (code != 0)
+            insert(QString(QChar(static_cast<char16_t>(code))));
+    });
+}
+
+void AnswerBox::typeAndRelease(std::int16_t keyChar)
+{
+    type(keyChar);
+    events_.keyUp(number_);
 }
 
 void AnswerBox::keyPressEvent(QKeyEvent* event)
@@ -54,7 +104,7 @@ void AnswerBox::keyPressEvent(QKeyEvent* event)
     if (const auto code = characterCode(*event))
         type(*code);
     else if (isEditingKey(*event))
-        QLineEdit::keyPressEvent(event);
+        ownEdit([&] { QLineEdit::keyPressEvent(event); });
     event->accept();
 }
 
@@ -80,10 +130,8 @@ void AnswerBox::focusInEvent(QFocusEvent* event)
 // Each committed character is typed as a key would be; preedit text is not shown.
 void AnswerBox::inputMethodEvent(QInputMethodEvent* event)
 {
-    for (const QChar character : event->commitString()) {
-        type(static_cast<std::int16_t>(character.unicode()));
-        events_.keyUp(number_);
-    }
+    for (const QChar character : event->commitString())
+        typeAndRelease(static_cast<std::int16_t>(character.unicode()));
     event->accept();
 }
 

@@ -16,7 +16,8 @@ public:
 
 // One answer box. Text reaches it only through the keystroke filter: typed
 // keys and input-method commits go through BoxEvents::keyPress, while paste,
-// drop, undo, redo and the context menu are shut off.
+// drop, undo, redo and the context menu are shut off. Text changed any other
+// way, such as through the accessibility interface, is typed again key by key.
 class AnswerBox final : public QLineEdit {
     Q_OBJECT
 
@@ -24,6 +25,9 @@ public:
     AnswerBox(int number, BoxEvents& events, QWidget* parent);
 
     int number() const { return number_; }
+
+    // The drill's own change of the text, which no filter sees.
+    void replaceText(const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -38,8 +42,14 @@ protected:
 
 private:
     void type(std::int16_t keyChar);
+    void typeAndRelease(std::int16_t keyChar);
+    template <typename Change>
+    void ownEdit(Change change);
+    void retype(const QString& changed);
     static bool isEditingKey(const QKeyEvent& event);
 
     int number_;
     BoxEvents& events_;
+    QString accepted_; // the text as the filter last left it
+    bool editing_ = false;
 };

@@ -131,7 +131,7 @@ BoardLabel& Form1::label(int number) const { return *labels_.at(static_cast<std:
 
 std::string Form1::text(int box) const { return this->box(box).text().toStdString(); }
 
-void Form1::setText(int box, const std::string& text) { this->box(box).setText(QString::fromStdString(text)); }
+void Form1::setText(int box, const std::string& text) { this->box(box).replaceText(QString::fromStdString(text)); }
 
 void Form1::setTextColour(int box, Rgb colour)
 {
