@@ -2,16 +2,18 @@
 
 #include "app/form1.h"
 #include "exercise/cells.h"
+#include "scripted.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
 
-// The real window, shown offscreen and driven through its QWindow the way
-// the platform delivers input, so that focus changes happen between a key's
-// press and its release as they would on a keyboard.
+// The real window, driven through its QWindow the way the platform delivers
+// input. Its exercises follow a stepping clock: every run plays the same ones.
 struct Drill {
-    Form1 form;
+    SystemRandom random;
+    SteppingClock clock;
+    Form1 form{random, clock};
 
     bool open()
     {
@@ -20,18 +22,17 @@ struct Drill {
     }
 
     QWindow* window() { return form.windowHandle(); }
-    QLineEdit* box(int k) { return form.findChild<QLineEdit*>(QStringLiteral("Text%1").arg(k)); }
-    QLabel* label(int k) { return form.findChild<QLabel*>(QStringLiteral("Label%1").arg(k)); }
-    QWidget* image(int k) { return form.findChild<QWidget*>(QStringLiteral("Image%1").arg(k)); }
+    QWidget* control(const QString& name) { return form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly); }
+    QLineEdit* box(int k) { return static_cast<QLineEdit*>(control("Text" + QString::number(k))); }
+    QLabel* label(int k) { return static_cast<QLabel*>(control("Label" + QString::number(k))); }
     QString caption(int k) { return label(k)->text(); }
+    QColor ink(int k) { return box(k)->palette().color(QPalette::Text); }
 
     void click(QPoint where, Qt::MouseButton button = Qt::LeftButton)
     {
         QTest::mouseClick(window(), button, {}, where);
     }
     void newExercise() { click({60, 540}); }
-
-    // Digits and letters typed one key at a time, each pressed and released.
     void type(const QString& keys)
     {
         for (const QChar key : keys)
@@ -39,33 +40,32 @@ struct Drill {
     }
     void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) { QTest::keyClick(window(), key, modifiers); }
 
-    // What cell k expects, read from the header squares as a pupil reads them.
-    int expected(int k)
+    // What box k expects, read off its header squares as a pupil reads them.
+    QString expected(int k)
     {
         const Cell cell = cellAt(k);
         const int row = caption(cell.rowHeaderLabel).toInt();
         const int column = caption(cell.columnHeaderLabel).toInt();
-        return cell.table == Table::Addition ? row + column : row - column;
+        return QString::number(cell.table == Table::Addition ? row + column : row - column);
     }
 
-    // The first box whose answer has this many digits, given the focus by a click.
-    int focusBoxWithDigits(int digits)
+    // Clicks into the first box whose answer has this many digits.
+    int clickBoxWithDigits(int digits)
     {
         int k = 1;
-        while (k < kCellCount && QString::number(expected(k)).size() != digits)
+        while (k < kCellCount && expected(k).size() != digits)
             ++k;
-        box(k)->setFocus(Qt::MouseFocusReason);
+        click(box(k)->geometry().center());
         return k;
     }
 
-    int visibleFace()
+    // The one face showing, -1 when more than one does.
+    int face()
     {
         int shown = 0;
-        for (const int face : {faces::waiting, faces::right, faces::wrong})
-            if (image(face)->isVisible())
-                shown = shown ? -1 : face;
+        for (const int k : {faces::waiting, faces::right, faces::wrong})
+            if (control("Image" + QString::number(k))->isVisible())
+                shown = shown ? -1 : k;
         return shown;
     }
-
-    QColor textColour(int k) { return box(k)->palette().color(QPalette::Text); }
 };

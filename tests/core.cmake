@@ -1,3 +1,0 @@
-vendaro_add_test(test_new_exercise SOURCES test_new_exercise.cpp LIBS vendaro_core)
-vendaro_add_test(test_keystroke_filter SOURCES test_keystroke_filter.cpp LIBS vendaro_core)
-vendaro_add_test(test_answer_checking SOURCES test_answer_checking.cpp LIBS vendaro_core)

@@ -1,0 +1,422 @@
+// The window offscreen: its controls as laid out, what it paints, a whole
+// exercise played through it, every route into a box other than a typed key,
+// and a seeded storm of random input.
+#include "app/key_codes.h"
+#include "assets/pictures.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QClipboard>
+#include <QFontInfo>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTimer>
+
+#include <random>
+
+class WindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // A desktop theme of its own colours must not show anywhere on the board.
+    void initTestCase() { QApplication::setPalette(QPalette(QColor(0x30, 0x10, 0x40))); }
+    void controlsAsLaidOut_data();
+    void controlsAsLaidOut();
+    void paintsItsColours_data();
+    void paintsItsColours();
+    void stackingTabOrderAndPictureSizes();
+    void playsAWholeExercise();
+    void heldKeyIsJudgedOnceAndHalfAnswersGoOn();
+    void keysGiveTheirCharacterCodes_data();
+    void keysGiveTheirCharacterCodes();
+    void noRouteButTypingPutsTextInABox_data();
+    void noRouteButTypingPutsTextInABox();
+    void commitsAndAccessibleEditsAreTyped();
+    void invariantsHoldUnderRandomInput();
+};
+
+void WindowTest::controlsAsLaidOut_data()
+{
+    QTest::addColumn<QRect>("place");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("fontPixels");
+    QTest::addColumn<char>("pointer"); // arrow, writing hand, I-beam, pointing hand
+
+    QTest::newRow("Text1") << QRect(120, 152, 65, 65) << "" << 37 << 'w';
+    QTest::newRow("Text20") << QRect(312, 408, 65, 65) << "" << 37 << 'w';
+    QTest::newRow("Text21") << QRect(480, 152, 65, 65) << "" << 37 << 'i';
+    QTest::newRow("Label1") << QRect(56, 88, 65, 65) << "+" << 37 << 'a';
+    QTest::newRow("Label5") << QRect(312, 88, 65, 65) << "" << 37 << 'a';
+    QTest::newRow("Label11") << QRect(416, 88, 65, 65) << "-" << 48 << 'a';
+    QTest::newRow("Label20") << QRect(416, 408, 65, 65) << "" << 37 << 'a';
+    QTest::newRow("Label21") << QRect(48, 32, 689, 33) << "COMPLETA LE SEGUENTI TABELLE" << 21 << 'a';
+    QTest::newRow("Label22") << QRect(40, 520, 57, 49) << "" << 0 << 'p';
+    QTest::newRow("Label23") << QRect(120, 520, 41, 41) << "" << 0 << 'p';
+    QTest::newRow("Label24") << QRect(72, 480, 81, 25) << "ESATTE:" << 19 << 'a';
+    QTest::newRow("Label25") << QRect(168, 480, 73, 25) << "" << 19 << 'a';
+    QTest::newRow("Label26") << QRect(248, 480, 33, 25) << "SU" << 19 << 'a';
+    QTest::newRow("Label31") << QRect(648, 480, 73, 25) << "" << 19 << 'a';
+    QTest::newRow("Image2") << QRect(392, 56, 114, 163) << "" << 0 << 'a';
+    QTest::newRow("Image5") << QRect(376, 488, 48, 48) << "" << 0 << 'a';
+}
+
+void WindowTest::controlsAsLaidOut()
+{
+    QFETCH(QRect, place);
+    QFETCH(QString, caption);
+    QFETCH(int, fontPixels);
+    QFETCH(char, pointer);
+    Drill drill;
+    QWidget* control = drill.control(QTest::currentDataTag());
+    QCOMPARE(control->geometry(), place);
+    if (auto* label = qobject_cast<QLabel*>(control))
+        QCOMPARE(label->text(), caption);
+    const QFontInfo font(control->font());
+    QVERIFY(!fontPixels || (font.family() == "Tahoma" && font.bold() && font.pixelSize() == fontPixels));
+    if (pointer == 'w' || pointer == 'p') {
+        const QCursor hand = pointer == 'w' ? pictures::writingHandCursor(1) : pictures::pointingHandCursor(1);
+        QCOMPARE(control->cursor().pixmap().toImage(), hand.pixmap().toImage());
+        QCOMPARE(control->cursor().hotSpot(), pointer == 'w' ? QPoint(2, 11) : QPoint(12, 1));
+    }
+    else {
+        QCOMPARE(control->cursor().shape(), pointer == 'i' ? Qt::IBeamCursor : Qt::ArrowCursor);
+    }
+}
+
+void WindowTest::paintsItsColours_data()
+{
+    QTest::addColumn<QPoint>("point");
+    QTest::addColumn<QRgb>("colour");
+    QTest::newRow("board") << QPoint(30, 300) << 0x008080u;
+    QTest::newRow("corner") << QPoint(60, 148) << 0xFFFF80u;
+    QTest::newRow("column header") << QPoint(124, 148) << 0xFFFFC0u;
+    QTest::newRow("row header") << QPoint(420, 212) << 0xFFFFC0u;
+    QTest::newRow("box") << QPoint(124, 212) << 0xC0FFFFu;
+    QTest::newRow("box border, top") << QPoint(340, 408) << 0x808080u;
+    QTest::newRow("box border, bottom inner") << QPoint(340, 471) << 0xC0C0C0u;
+    QTest::newRow("box border, bottom outer") << QPoint(340, 472) << 0xFFFFFFu;
+    QTest::newRow("addition arrow") << QPoint(74, 71) << 0xFFFFFFu;
+    QTest::newRow("subtraction arrow, no head") << QPoint(398, 206) << 0xFFFFFFu;
+    QTest::newRow("beside the subtraction arrow") << QPoint(404, 206) << 0x008080u;
+    QTest::newRow("face") << QPoint(400, 512) << 0xFFFF00u;
+    QTest::newRow("around the face") << QPoint(377, 489) << 0x008080u;
+    QTest::newRow("disc") << QPoint(141, 526) << 0x808040u;
+}
+
+void WindowTest::paintsItsColours()
+{
+    QFETCH(QPoint, point);
+    QFETCH(QRgb, colour);
+    Drill drill;
+    QVERIFY(drill.open());
+    QCOMPARE(drill.form.grab().toImage().pixelColor(point), QColor(colour));
+}
+
+// Squares on a 64 px pitch share a line, which the square further forward covers.
+void WindowTest::stackingTabOrderAndPictureSizes()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    for (const char* face : {"Image3", "Image4", "Image5"})
+        drill.control(face)->show();
+    const std::pair<QPoint, const char*> fronts[] = {
+        {{184, 160}, "Text2"},  {{130, 216}, "Text5"},   {{184, 100}, "Label3"}, {{120, 160}, "Text1"},
+        {{60, 100}, "Image1"},  {{420, 100}, "Label11"}, {{100, 50}, "Label21"}, {{400, 510}, "Image5"},
+        {{60, 540}, "Label22"}, {{140, 540}, "Label23"}};
+    for (const auto& [point, name] : fronts)
+        QCOMPARE(drill.form.childAt(point)->objectName(), QString(name));
+
+    drill.key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), drill.box(40));
+    for (int k = 1; k <= kCellCount; ++k) {
+        drill.key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), drill.box(k));
+    }
+
+    // Pictures are drawn at the size of their places; the icon in the theme's sizes, never scaled.
+    using pictures::Picture;
+    for (const auto& [image, picture] : {std::pair{"Image1", Picture::AdditionArrows},
+                                         {"Image2", Picture::SubtractionArrows},
+                                         {"Image5", Picture::WrongFace}})
+        QCOMPARE(pictures::pixmap(picture, 2).size(), drill.control(image)->size() * 2);
+    const QList<QSize> sizes = drill.form.windowIcon().availableSizes();
+    QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(128, 128)));
+    for (const QSize size : sizes)
+        QVERIFY(QList<int>({16, 22, 24, 32, 48, 64, 128, 256}).contains(size.width()) && size.height() == size.width());
+}
+
+// Every box answered from the keyboard, Tab moving on, as a pupil plays.
+void WindowTest::playsAWholeExercise()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    QCOMPARE(drill.face(), faces::waiting);
+    QCOMPARE(QApplication::focusWidget(), drill.box(1));
+    const auto said = [](QWidget* control, QAccessible::Text text = QAccessible::Name) {
+        return QAccessible::queryAccessibleInterface(control)->text(text);
+    };
+    drill.newExercise();
+    QVERIFY(!drill.label(22)->isEnabled());
+    QCOMPARE(drill.caption(27), QString("20"));
+    QCOMPARE(said(drill.label(22)), QString("Nuovo esercizio"));
+
+    // Text1 wrong, then right at the second attempt.
+    const QString first = drill.expected(1);
+    drill.type(first.left(first.size() - 1) + QString::number((first.back().digitValue() + 1) % 10));
+    QCOMPARE(drill.face(), faces::wrong);
+    QCOMPARE(drill.ink(1), QColor(0xFF0000));
+    QCOMPARE(said(drill.box(1), QAccessible::Description), QString("Sbagliato"));
+    drill.type(first);
+    QCOMPARE(drill.face(), faces::right);
+    QCOMPARE(drill.ink(1), QColor(0x008000));
+    QCOMPARE(drill.caption(25), QString());
+
+    for (int k = 2; k <= kCellCount; ++k) {
+        drill.key(Qt::Key_Tab);
+        QCOMPARE(drill.face(), faces::waiting);
+        QVERIFY(!drill.label(22)->isEnabled());
+        const Cell cell = cellAt(k);
+        const QString sign = cell.table == Table::Addition ? " più " : " meno ";
+        QCOMPARE(said(drill.box(k)), drill.caption(cell.rowHeaderLabel) + sign + drill.caption(cell.columnHeaderLabel));
+        drill.type(drill.expected(k));
+        QCOMPARE(drill.face(), faces::right);
+        QCOMPARE(drill.ink(k), QColor(0x0000C0));
+    }
+    QVERIFY(drill.label(22)->isEnabled());
+    QCOMPARE(drill.caption(25), QString("19"));
+    QCOMPARE(drill.caption(29), QString("20"));
+
+    // The next exercise keeps scores and focus, and ignores the chalk box until it is done.
+    drill.newExercise();
+    QCOMPARE(drill.caption(31), QString("40"));
+    QCOMPARE(drill.caption(25), QString("19"));
+    QCOMPARE(QApplication::focusWidget(), drill.box(kCellCount));
+    QVERIFY(drill.box(1)->text().isEmpty());
+    const QString header = drill.caption(2);
+    drill.type("1");
+    drill.newExercise();
+    QCOMPARE(drill.caption(27), QString("40"));
+    QCOMPARE(drill.caption(2), header);
+}
+
+// Auto-repeat presses a digit again and again but releases it once; a
+// half-typed answer left with Tab goes on where it stopped.
+void WindowTest::heldKeyIsJudgedOnceAndHalfAnswersGoOn()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    drill.newExercise();
+    int k = drill.clickBoxWithDigits(1);
+    const QChar digit = drill.expected(k).front();
+    const auto key = Qt::Key(digit.unicode());
+    for (int repeat = 0; repeat < 3; ++repeat)
+        QTest::sendKeyEvent(QTest::Press, drill.window(), key, digit, Qt::NoModifier);
+    QKeyEvent repeated(QEvent::KeyRelease, key, Qt::NoModifier, digit, true);
+    QApplication::sendEvent(drill.box(k), &repeated);
+    QCOMPARE(drill.face(), faces::waiting);
+    QTest::sendKeyEvent(QTest::Release, drill.window(), key, digit, Qt::NoModifier);
+    QCOMPARE(drill.face(), faces::right);
+    QCOMPARE(drill.ink(k), QColor(0x0000C0));
+
+    k = drill.clickBoxWithDigits(2);
+    drill.type(drill.expected(k).left(1));
+    drill.key(Qt::Key_Tab);
+    drill.key(Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(drill.window(), Qt::Key(drill.expected(k).back().unicode()), Qt::KeypadModifier);
+    QCOMPARE(drill.box(k)->text(), drill.expected(k));
+    QCOMPARE(drill.face(), faces::right);
+}
+
+void WindowTest::keysGiveTheirCharacterCodes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("code"); // -1: the key types no character
+
+    const Qt::KeyboardModifiers none, ctrl(Qt::ControlModifier);
+    QTest::newRow("digit") << int(Qt::Key_7) << none << "7" << int('7');
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << none << "\b" << 8;
+    QTest::newRow("ctrl+h") << int(Qt::Key_H) << ctrl << "\b" << 8;
+    QTest::newRow("ctrl+shift+z") << int(Qt::Key_Z) << (ctrl | Qt::ShiftModifier) << "" << 26;
+    QTest::newRow("letter h") << int(Qt::Key_H) << none << "h" << int('h');
+    QTest::newRow("code past 0x7FFF wraps negative") << int(Qt::Key_unknown) << none << QString(QChar(0xFFFD)) << -3;
+    QTest::newRow("tab") << int(Qt::Key_Tab) << none << "\t" << -1;
+    QTest::newRow("delete") << int(Qt::Key_Delete) << none << QString(QChar(127)) << -1;
+    QTest::newRow("stray control text") << int(Qt::Key_BracketRight) << none << "\x1d" << -1;
+}
+
+void WindowTest::keysGiveTheirCharacterCodes()
+{
+    QFETCH(int, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, code);
+    const auto typed = characterCode(QKeyEvent(QEvent::KeyPress, key, modifiers, text));
+    QCOMPARE(typed ? int(*typed) : -1, code);
+}
+
+void WindowTest::noRouteButTypingPutsTextInABox_data()
+{
+    QTest::addColumn<QKeySequence>("keys"); // none: the route the row names
+    for (const char* keys : {"Ctrl+V", "Shift+Ins", "Shift+Del", "Ctrl+X", "Ctrl+Z", "Ctrl+Y", "Ctrl+Shift+Z"})
+        QTest::newRow(keys) << QKeySequence(keys);
+    for (const char* route : {"middle button", "drop", "context menu"})
+        QTest::newRow(route) << QKeySequence();
+}
+
+// Half of a two-digit answer, selected: any route that got through would change
+// it or take it to the clipboard.
+void WindowTest::noRouteButTypingPutsTextInABox()
+{
+    QFETCH(QKeySequence, keys);
+    const QString route = QTest::currentDataTag();
+    Drill drill;
+    QVERIFY(drill.open());
+    drill.newExercise();
+    QLineEdit* box = drill.box(drill.clickBoxWithDigits(2));
+    drill.type("1");
+    drill.key(Qt::Key_Home, Qt::ShiftModifier);
+    QApplication::clipboard()->setText("12");
+    const QPoint centre = box->rect().center();
+    QMimeData dropped;
+    dropped.setText("12");
+    QDragEnterEvent enter(centre, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QDropEvent drop(centre, Qt::CopyAction, &dropped, Qt::LeftButton, {});
+    QContextMenuEvent menu(QContextMenuEvent::Keyboard, centre, box->mapToGlobal(centre));
+    if (!keys.isEmpty())
+        QTest::keySequence(drill.window(), keys);
+    else if (route == "middle button")
+        drill.click(box->geometry().center(), Qt::MiddleButton);
+    else if (route == "drop") {
+        QApplication::sendEvent(box, &enter);
+        QApplication::sendEvent(box, &drop);
+    }
+    else
+        QApplication::sendEvent(box, &menu);
+    QCOMPARE(box->text(), QString("1"));
+    QCOMPARE(QApplication::clipboard()->text(), QString("12"));
+    QVERIFY(!QApplication::activePopupWidget());
+    QCOMPARE(drill.face(), faces::waiting);
+}
+
+// Text from an input method or an assistive tool is typed character by
+// character, each one pressed and released, through the same filter as keys.
+void WindowTest::commitsAndAccessibleEditsAreTyped()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    drill.newExercise();
+    const int k = drill.clickBoxWithDigits(2);
+    QLineEdit* box = drill.box(k);
+    QInputMethodEvent commit(QString("x"), {});
+    commit.setCommitString(QString::fromUtf8("é-a1x"));
+    QApplication::sendEvent(box, &commit);
+    QCOMPARE(box->text(), QString("1"));
+
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(box);
+    accessible->setText(QAccessible::Value, "ab7");
+    QCOMPARE(box->text(), QString("7"));
+    accessible->editableTextInterface()->insertText(0, "xyz");
+    QCOMPARE(box->text(), QString("7"));
+    QCOMPARE(drill.face(), faces::waiting);
+    accessible->editableTextInterface()->insertText(1, "7");
+    QCOMPARE(box->text(), QString("77"));
+    QCOMPARE(drill.face(), faces::wrong);
+    accessible->editableTextInterface()->deleteText(0, 2);
+    QCOMPARE(box->text(), QString());
+    accessible->editableTextInterface()->insertText(0, drill.expected(k));
+    QCOMPARE(box->text(), drill.expected(k));
+    QCOMPARE(drill.face(), faces::right);
+}
+
+namespace {
+
+// One random event: keys tapped or held, editing and clipboard keys, clicks
+// anywhere but on the disc, or a digit put in every box.
+void stormStep(Drill& drill, std::mt19937& random)
+{
+    const auto below = [&](int n) { return int(random() % unsigned(n)); };
+    const auto digit = Qt::Key(Qt::Key_0 + below(10));
+    QPoint point(below(792), below(566));
+    if (QRect(120, 520, 41, 41).contains(point))
+        point = {60, 540};
+    const char* sequences[] = {"Ctrl+V", "Shift+Ins", "Shift+Del", "Ctrl+X", "Ctrl+Z", "Shift+Home", "Del", "A", "-"};
+    switch (below(12)) {
+    case 0: // held down: repeated presses, one release
+        for (int n = below(3); n >= 0; --n)
+            QTest::sendKeyEvent(QTest::Press, drill.window(), digit, QChar(digit), {});
+        return QTest::sendKeyEvent(QTest::Release, drill.window(), digit, QChar(digit), {});
+    case 1:
+    case 2:
+        return drill.key(Qt::Key_Tab, below(3) ? Qt::NoModifier : Qt::ShiftModifier);
+    case 3:
+        return QTest::keySequence(drill.window(), QKeySequence(sequences[below(9)]));
+    case 4:
+        return drill.key(Qt::Key_Backspace);
+    case 5:
+        return drill.click(point, below(3) ? Qt::LeftButton : Qt::MiddleButton);
+    case 6:
+        return drill.newExercise();
+    case 7:
+        for (int k = 0; k < kCellCount; ++k) {
+            drill.key(Qt::Key(Qt::Key_0 + below(10)));
+            drill.key(Qt::Key_Tab);
+        }
+        return;
+    default:
+        return drill.key(digit, below(4) ? Qt::NoModifier : Qt::KeypadModifier);
+    }
+}
+
+// What must hold whatever was typed or clicked; empty when it all does.
+QString brokenInvariant(Drill& drill, QString& offered)
+{
+    for (int k = 1; k <= kCellCount; ++k) {
+        const QString text = drill.box(k)->text();
+        if (text.size() > drill.expected(k).size() || !QRegularExpression("^[0-9]*$").match(text).hasMatch())
+            return QStringLiteral("Text%1 holds \"%2\"").arg(k).arg(text);
+    }
+    for (const int score : {25, 29})
+        if (drill.caption(score).toInt() > drill.caption(score + 2).toInt())
+            return QStringLiteral("Label%1 counts more right answers than offered").arg(score);
+    if (drill.caption(27) != std::exchange(offered, drill.caption(27)) && drill.label(22)->isEnabled())
+        return QStringLiteral("the chalk box is enabled right after a new exercise");
+    return {};
+}
+
+} // namespace
+
+// The program must not end either: the storm never touches the disc or the
+// close button. VENDARO_STORM_EVENTS and VENDARO_STORM_SEED set length and input.
+void WindowTest::invariantsHoldUnderRandomInput()
+{
+    const uint seed = qEnvironmentVariable("VENDARO_STORM_SEED", "1958").toUInt();
+    const long events = qEnvironmentVariable("VENDARO_STORM_EVENTS", "4000").toLong();
+    Drill drill;
+    QVERIFY(drill.open());
+    std::mt19937 random(seed);
+    QString offered, broken;
+    long event = 0, exercises = 0;
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop running; // ending the program ends every event loop, this one too
+    QTimer::singleShot(0, &running, [&] {
+        for (; event < events && broken.isEmpty(); ++event) {
+            const QString total = drill.caption(27);
+            stormStep(drill, random);
+            broken = running.isRunning() ? brokenInvariant(drill, offered) : QStringLiteral("the program ended");
+            exercises += drill.caption(27) != total;
+        }
+        running.quit();
+    });
+    running.exec();
+    QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("seed %1, event %2: %3").arg(seed).arg(event).arg(broken)));
+    qInfo("storm: %ld events, %ld exercises, %.0f events/s", event, exercises,
+          double(event) * 1000 / double(std::max<qint64>(1, clock.elapsed())));
+    QVERIFY2(exercises > 1, "the storm never filled the tables");
+}
+
+QTEST_MAIN(WindowTest)
+#include "test_window.moc"

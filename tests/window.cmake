@@ -1,3 +1,0 @@
-vendaro_add_test(test_window_startup SOURCES test_window_startup.cpp LIBS vendaro_window)
-vendaro_add_test(test_window_play SOURCES test_window_play.cpp LIBS vendaro_window)
-vendaro_add_test(test_window_input_routes SOURCES test_window_input_routes.cpp LIBS vendaro_window)
