@@ -1,16 +1,31 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the drill and its tests need; does nothing when
-# they are all present, so it is safe to run before every build.
+# Installs the Debian packages that the named tasks need and that are missing;
+# nothing when all are there, so it is safe to run before every build.
+#   scripts/deps.sh build      compiler, CMake, Qt and the fonts: build and run the drill
+#   scripts/deps.sh test       and the tools of the test suite
+#   scripts/deps.sh memcheck   and valgrind
+#   scripts/deps.sh look       an X server and a screenshot tool, to see the drill
+#   scripts/deps.sh bench      the X server and the X library the start-up benchmark needs
 set -euo pipefail
 
-packages=(
-  build-essential cmake
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
-  fonts-wine
-  xvfb xauth x11-utils xdotool imagemagick
-  dpkg-dev desktop-file-utils appstream binutils-mingw-w64-x86-64 libxcb1-dev
-  libx11-dev libxtst-dev libxfixes-dev xfwm4 dbus-daemon xclip valgrind
-)
+build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine)
+test=("${build[@]}" xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
+  dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
+memcheck=("${test[@]}" valgrind)
+look=("${build[@]}" xvfb xauth xdotool imagemagick)
+bench=("${build[@]}" xvfb xauth libxcb1-dev)
+
+packages=()
+for task in "${@:-build}"; do
+  case "$task" in
+    build) packages+=("${build[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    memcheck) packages+=("${memcheck[@]}") ;;
+    look) packages+=("${look[@]}") ;;
+    bench) packages+=("${bench[@]}") ;;
+    *) echo "unknown task: $task" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
 for p in "${packages[@]}"; do

@@ -6,7 +6,8 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 out="$(realpath -m "${1:-$root/build/screenshot.png}")"
 program="${VENDARO:-$root/build/default/app/vendaro}"
-[ -x "$program" ] || { cmake --preset default >/dev/null && cmake --build --preset default -j"$(nproc)"; }
+"$root/scripts/deps.sh" look
+[ -x "$program" ] || { cd "$root" && cmake --preset default >/dev/null && cmake --build --preset default --target vendaro -j"$(nproc)"; }
 
 exec 3< <(Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
 xvfb_pid=$!

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Builds the drill with warnings as errors and runs every test.
+# Builds everything with warnings as errors and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/deps.sh
+scripts/deps.sh test
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
