@@ -1,14 +1,19 @@
 #include "app/app_font.h"
 
 #include <QFontDatabase>
-#include <QStringList>
+#include <QResource>
 
 void ensureTahoma()
 {
-    // hasFamily() would accept fontconfig's substitute for Tahoma, so look for the real family.
-    static const bool available = QFontDatabase::families().contains(QStringLiteral("Tahoma"), Qt::CaseInsensitive) ||
-                                  QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/tahomabd.ttf")) >= 0;
-    Q_UNUSED(available);
+    // Straight from the program's own data, uncopied. Asking for the system's
+    // families first would make Qt read the whole font list twice, as a new
+    // font clears it.
+    static const bool registered = [] {
+        const QResource face(QStringLiteral(":/fonts/tahomabd.ttf"));
+        const auto* data = reinterpret_cast<const char*>(face.data());
+        return QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(data, qsizetype(face.size()))) >= 0;
+    }();
+    Q_UNUSED(registered);
 }
 
 QFont tahomaBold(int pixels)

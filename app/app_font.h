@@ -2,8 +2,9 @@
 
 #include <QFont>
 
-// Makes Tahoma available: the system's where it has one, else the
-// metric-compatible one built into the program, so the layout holds everywhere.
+// Registers the Tahoma Bold built into the program: Wine's metric-compatible
+// face with heavier outlines, so that every caption looks bold and keeps the
+// place the layout gives it, with or without a Tahoma on the system.
 void ensureTahoma();
 
 // Tahoma bold at a size in pixels.

@@ -8,7 +8,7 @@
 #   scripts/deps.sh bench      the X server and the X library the start-up benchmark needs
 set -euo pipefail
 
-build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine)
+build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine fontforge-nox)
 test=("${build[@]}" xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
 memcheck=("${test[@]}" valgrind)

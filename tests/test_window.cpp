@@ -25,6 +25,7 @@ private slots:
     void controlsAsLaidOut();
     void paintsItsColours_data();
     void paintsItsColours();
+    void captionsHaveABoldStroke();
     void stackingTabOrderAndPictureSizes();
     void playsAWholeExercise();
     void heldKeyIsJudgedOnceAndHalfAnswersGoOn();
@@ -111,6 +112,26 @@ void WindowTest::paintsItsColours()
     Drill drill;
     QVERIFY(drill.open());
     QCOMPARE(drill.form.grab().toImage().pixelColor(point), QColor(colour));
+}
+
+// Wine's Tahoma Bold draws the "+" at 37 px with the stroke of its regular
+// face, about 3 px; a true bold one is at least 1.4 times as heavy.
+void WindowTest::captionsHaveABoldStroke()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    const QImage plus = drill.label(1)->grab().toImage();
+    std::vector<double> inkPerRow;
+    for (int y = 2; y < 63; ++y) {
+        double ink = 0;
+        for (int x = 2; x < 63; ++x)
+            ink += (255 - qRed(plus.pixel(x, y))) / 255.0;
+        if (ink > 0.5)
+            inkPerRow.push_back(ink);
+    }
+    std::sort(inkPerRow.begin(), inkPerRow.end());
+    QVERIFY(inkPerRow.size() > 20);
+    QVERIFY2(inkPerRow[inkPerRow.size() / 2] >= 4.3, qPrintable(QString::number(inkPerRow[inkPerRow.size() / 2])));
 }
 
 // Squares on a 64 px pitch share a line, which the square further forward covers.
