@@ -31,6 +31,8 @@ Form1::Form1(RandomSource& random, const Clock& clock, QWidget* parent)
 {
     ensureTahoma();
     setObjectName(QStringLiteral("Form1"));
+    // The boxes' face, which every control inherits unless it has a size of its own.
+    setFont(tahomaBold(layout::kBoxFontPixels));
     setWindowTitle(kTitle);
     setWindowIcon(pictures::programIcon());
     setFixedSize(layout::kClientSize);
@@ -49,12 +51,10 @@ void Form1::createBoxes()
     setSunkenBorderColours(palette);
     palette.setColor(QPalette::Base, layout::kBoxBackground);
     palette.setColor(QPalette::Text, layout::kBoxText);
-    const QFont font = tahomaBold(layout::kBoxFontPixels);
     for (int number = 1; number <= 40; ++number) {
         auto* box = new AnswerBox(number, *this, this);
         box->setObjectName(QStringLiteral("Text%1").arg(number));
         box->setGeometry(layout::box(number).rect);
-        box->setFont(font);
         box->setPalette(palette);
         boxes_[static_cast<std::size_t>(number - 1)] = box;
     }

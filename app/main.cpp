@@ -1,3 +1,4 @@
+#include "app/app_font.h"
 #include "app/form1.h"
 #include "app/held_keys.h"
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
     QGuiApplication::setDesktopFileName(QStringLiteral("org.vendaro.Vendaro"));
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
     reportHeldKeysOnce(app);
+
+    useTahomaByDefault();
 
     SystemRandom random;
     const SystemClock clock;

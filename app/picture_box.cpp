@@ -6,7 +6,6 @@ PictureBox::PictureBox(pictures::Picture picture, QWidget* parent) : QWidget(par
 
 void PictureBox::paintEvent(QPaintEvent*)
 {
-    if (pixmap_.isNull() || pixmap_.devicePixelRatio() != devicePixelRatioF())
-        pixmap_ = pictures::pixmap(picture_, devicePixelRatioF());
-    QPainter(this).drawPixmap(0, 0, pixmap_);
+    QPainter painter(this);
+    pictures::draw(picture_, painter);
 }

@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// One picture of the board, rendered for the screen it is on when first painted.
+// One picture of the board, drawn from its vector source at every paint: sharp at
+// any pixel ratio, and no pixmap kept.
 class PictureBox final : public QWidget {
     Q_OBJECT
 
@@ -16,5 +17,4 @@ protected:
 
 private:
     pictures::Picture picture_;
-    QPixmap pixmap_;
 };

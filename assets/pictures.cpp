@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <memory>
 
 namespace pictures {
 namespace {
@@ -68,8 +69,13 @@ QPixmap pixmap(Picture picture, qreal devicePixelRatio)
 
 void draw(Picture picture, QPainter& painter)
 {
+    // Read once: the board is drawn again under every blink of a caret.
+    static std::array<std::unique_ptr<QSvgRenderer>, sources.size()> renderers;
     const Source& source = sourceOf(picture);
-    QSvgRenderer(QString::fromLatin1(source.path)).render(&painter, QRectF(QPointF(0, 0), source.size));
+    auto& renderer = renderers.at(static_cast<std::size_t>(picture));
+    if (!renderer)
+        renderer = std::make_unique<QSvgRenderer>(QString::fromLatin1(source.path));
+    renderer->render(&painter, QRectF(QPointF(0, 0), source.size));
 }
 
 QCursor writingHandCursor(qreal devicePixelRatio)

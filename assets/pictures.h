@@ -20,7 +20,8 @@ QSize logicalSize(Picture picture);
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
 
 // Draws a picture at its logical size from the painter's origin. The board is
-// drawn this way on every paint rather than kept as a pixmap of nearly 2 MB.
+// drawn this way on every paint rather than kept as a pixmap of nearly 2 MB;
+// its source is read once.
 void draw(Picture picture, QPainter& painter);
 
 // Pointer for the addition boxes; its hot spot is the pencil tip.
