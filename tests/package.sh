@@ -29,6 +29,7 @@ flock 9
 ! dpkg-query -W -f='${Status}' vendaro 2>/dev/null | grep -q "ok installed" || fail "vendaro is installed here already"
 cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >/dev/null
 deb=$(echo "$work"/vendaro_*.deb)
+lintian --fail-on error,warning "$deb" || fail "lintian"
 
 export DEBIAN_FRONTEND=noninteractive
 before=$(dpkg-query -W -f='${Package} ${Version} ${Status}\n')
@@ -55,4 +56,4 @@ apt-get purge -y -qq vendaro >/dev/null
 trap cleanup EXIT
 [ "$before" = "$(dpkg-query -W -f='${Package} ${Version} ${Status}\n')" ] || fail "purging left the package list changed"
 for f in $files; do [ ! -e "$f" ] || fail "$f is left behind"; done
-echo "package: installed, validated, started, ended by the disc, purged"
+echo "package: lintian clean, installed, validated, started, ended by the disc, purged"
