@@ -16,6 +16,8 @@
 namespace {
 
 QColor toQColor(Rgb colour) { return QColor::fromRgb(static_cast<QRgb>(colour)); }
+QRect toQRect(const layout::Rect& r) { return {r.left, r.top, r.width, r.height}; }
+QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr std::array kPictures{pictures::Picture::AdditionArrows, pictures::Picture::SubtractionArrows,
                                pictures::Picture::WaitingFace, pictures::Picture::RightFace,
@@ -35,7 +37,7 @@ Form1::Form1(RandomSource& random, const Clock& clock, QWidget* parent)
     setFont(tahomaBold(layout::kBoxFontPixels));
     setWindowTitle(kTitle);
     setWindowIcon(pictures::programIcon());
-    setFixedSize(layout::kClientSize);
+    setFixedSize(layout::kClientWidth, layout::kClientHeight);
     createPictures();
     createLabels();
     createBoxes();
@@ -49,12 +51,12 @@ void Form1::createBoxes()
 {
     QPalette palette = this->palette();
     setSunkenBorderColours(palette);
-    palette.setColor(QPalette::Base, layout::kBoxBackground);
-    palette.setColor(QPalette::Text, layout::kBoxText);
+    palette.setColor(QPalette::Base, toQColor(layout::kBoxBackground));
+    palette.setColor(QPalette::Text, toQColor(layout::kBoxText));
     for (int number = 1; number <= 40; ++number) {
         auto* box = new AnswerBox(number, *this, this);
         box->setObjectName(QStringLiteral("Text%1").arg(number));
-        box->setGeometry(layout::box(number).rect);
+        box->setGeometry(toQRect(layout::box(number).rect));
         box->setPalette(palette);
         boxes_[static_cast<std::size_t>(number - 1)] = box;
     }
@@ -65,16 +67,16 @@ void Form1::createLabels()
     for (const layout::LabelLook& look : layout::labels()) {
         auto* label = new BoardLabel(look.sunkenBorder, this);
         label->setObjectName(QStringLiteral("Label%1").arg(look.number));
-        label->setGeometry(look.rect);
-        label->setText(look.caption);
-        label->setAlignment(look.alignment);
+        label->setGeometry(toQRect(look.rect));
+        label->setText(toQString(look.caption));
+        label->setAlignment(Qt::AlignTop | (look.alignment == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
         if (look.fontPixels > 0)
             label->setFont(tahomaBold(look.fontPixels));
         QPalette palette = label->palette();
         setSunkenBorderColours(palette);
-        palette.setColor(QPalette::WindowText, look.textColour);
-        if (look.background.isValid()) {
-            palette.setColor(QPalette::Window, look.background);
+        palette.setColor(QPalette::WindowText, toQColor(look.textColour));
+        if (look.background) {
+            palette.setColor(QPalette::Window, toQColor(*look.background));
             label->setAutoFillBackground(true);
         }
         label->setPalette(palette);
@@ -90,15 +92,15 @@ void Form1::createPictures()
         const auto index = static_cast<std::size_t>(look.number - 1);
         auto* picture = new PictureBox(kPictures[index], this);
         picture->setObjectName(QStringLiteral("Image%1").arg(look.number));
-        picture->setGeometry(look.rect);
+        picture->setGeometry(toQRect(look.rect));
         images_[index] = picture;
     }
 }
 
 void Form1::applyStackingAndTabOrder()
 {
-    for (const QString& name : layout::stackingBackToFront())
-        findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)->raise();
+    for (const std::string& name : layout::stackingBackToFront())
+        findChild<QWidget*>(toQString(name), Qt::FindDirectChildrenOnly)->raise();
     for (std::size_t i = 1; i < boxes_.size(); ++i)
         QWidget::setTabOrder(boxes_[i - 1], boxes_[i]);
 }

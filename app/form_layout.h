@@ -1,55 +1,61 @@
 #pragma once
 
-#include <QColor>
-#include <QRect>
-#include <QString>
-#include <Qt>
+#include "exercise/controls.h"
 
+#include <optional>
+#include <string>
 #include <vector>
 
 // Where every control of the window stands and how it looks when created.
-// Places are laid out in twips for 96 dpi, 15 twips to the pixel.
+// Places are laid out in twips for 96 dpi, 15 twips to the pixel. Plain C++:
+// the desktop window and the browser page both build from it.
 namespace layout {
 
 constexpr int kTwipsPerPixel = 15;
-constexpr QSize kClientSize{792, 566};
+constexpr int kClientWidth = 792;
+constexpr int kClientHeight = 566;
 
 enum class Pointer { Arrow, WritingHand, TextBeam, PointingHand };
+enum class Align { Left, Centre }; // text starts at the top either way
+
+struct Rect {
+    int left, top, width, height; // pixels
+};
 
 struct LabelLook {
     int number; // Label<number>
-    QRect rect; // pixels
-    QString caption;
+    Rect rect;
+    std::string caption;
     int fontPixels; // 0: the label never shows text
-    QColor textColour;
-    QColor background; // invalid: transparent
+    Rgb textColour;
+    std::optional<Rgb> background; // none: transparent
     bool sunkenBorder;
-    Qt::Alignment alignment;
+    Align alignment;
     Pointer pointer;
 };
 
 struct BoxLook {
     int number; // Text<number>, which is also its cell
-    QRect rect;
+    Rect rect;
     Pointer pointer;
 };
 
 struct PictureLook {
     int number; // Image<number>
-    QRect rect;
+    Rect rect;
 };
 
 constexpr int kBoxFontPixels = 37;
-const QColor kBoxText{0x00, 0x00, 0xC0};
-const QColor kBoxBackground{0xC0, 0xFF, 0xFF};
+constexpr Rgb kBoxText = 0x0000C0;
+constexpr Rgb kBoxBackground = 0xC0FFFF;
 
-QRect fromTwips(int left, int top, int width, int height);
+Rect fromTwips(int left, int top, int width, int height);
 
 BoxLook box(int number);             // 1..40
 std::vector<LabelLook> labels();     // Label1..Label31, in number order
 std::vector<PictureLook> pictures(); // Image1..Image5
 
 // Control names from the back of the window to the front.
-std::vector<QString> stackingBackToFront();
+std::vector<std::string> stackingBackToFront();
 
 } // namespace layout
