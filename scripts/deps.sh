@@ -2,14 +2,16 @@
 # Installs the Debian packages that the named tasks need and that are missing;
 # nothing when all are there, so it is safe to run before every build.
 #   scripts/deps.sh build      compiler, CMake, Qt and the fonts: build and run the drill
-#   scripts/deps.sh test       and the tools of the test suite
+#   scripts/deps.sh web        emscripten and the fonts: build the browser edition
+#   scripts/deps.sh test       all of these and the tools of the test suite, Chromium among them
 #   scripts/deps.sh memcheck   and valgrind
 #   scripts/deps.sh look       an X server and a screenshot tool, to see the drill
 #   scripts/deps.sh bench      the X server and the X library the start-up benchmark needs
 set -euo pipefail
 
 build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine fontforge-nox)
-test=("${build[@]}" xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
+web=(cmake emscripten fonts-wine fontforge-nox python3)
+test=("${build[@]}" "${web[@]}" chromium xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
 memcheck=("${test[@]}" valgrind)
 look=("${build[@]}" xvfb xauth xdotool imagemagick)
@@ -19,7 +21,12 @@ packages=()
 for task in "${@:-build}"; do
   case "$task" in
     build) packages+=("${build[@]}") ;;
-    test) packages+=("${test[@]}") ;;
+    web) packages+=("${web[@]}") ;;
+    test)
+      packages+=("${test[@]}")
+      # Node and npm run the browser tests; a newer Node from elsewhere serves as well as Debian's.
+      command -v npm >/dev/null || packages+=(nodejs npm)
+      ;;
     memcheck) packages+=("${memcheck[@]}") ;;
     look) packages+=("${look[@]}") ;;
     bench) packages+=("${bench[@]}") ;;

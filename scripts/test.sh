@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test.
+# Builds everything with warnings as errors and runs every test: the desktop
+# suite, then the browser edition in Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"
+scripts/web.sh --build-only
+npm ci --prefix tests/web --no-audit --no-fund --loglevel=error
+VENDARO_SITE="$PWD/build/web/web/site" node --test tests/web/

@@ -9,10 +9,7 @@ build=$1
 fail() { echo "FAIL: $*" >&2; exit 1; }
 work=$(mktemp -d)
 server=
-cleanup() {
-  [ -z "$server" ] || kill "$server" 2>/dev/null || true
-  rm -rf "$work"
-}
+cleanup() { rm -rf "$work" && [ -z "$server" ] || kill "$server" 2>/dev/null || true; }
 trap cleanup EXIT
 
 x86_64-w64-mingw32-windres --preprocessor=cpp -i "$build/packaging/vendaro.rc" -o "$work/vendaro.res" ||

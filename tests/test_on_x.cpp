@@ -14,18 +14,13 @@
 
 namespace {
 
-// Starts a helper that dies with the test, should the test die first.
-QProcess& spawn(QProcess& process, const QString& program, const QStringList& arguments)
+// Starts a helper that dies with the test, should the test die first; returns
+// the first line it writes when asked to wait for one.
+QByteArray spawn(QProcess& process, const QString& program, const QStringList& arguments, bool answers = true)
 {
     process.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGKILL); });
     process.start(program, arguments);
-    return process;
-}
-
-QByteArray firstLine(QProcess& process)
-{
-    process.waitForReadyRead(30000);
-    return process.readLine().trimmed();
+    return answers && process.waitForReadyRead(30000) ? process.readLine().trimmed() : QByteArray();
 }
 
 QString run(const QString& program, const QStringList& arguments)
@@ -112,12 +107,11 @@ void OnXTest::discAndCloseButtonEndTheProgram()
 int main(int argc, char* argv[])
 {
     QProcess server, bus, windowManager;
-    qputenv("DISPLAY", ":" + firstLine(spawn(server, "Xvfb",
-                                             {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"})));
+    qputenv("DISPLAY",
+            ":" + spawn(server, "Xvfb", {"-displayfd", "1", "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}));
     // A bus of its own: no autolaunch, and nothing of the desktop the test runs from.
-    qputenv("DBUS_SESSION_BUS_ADDRESS",
-            firstLine(spawn(bus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"})));
-    spawn(windowManager, "xfwm4", {"--compositor=off", "--sm-client-disable"});
+    qputenv("DBUS_SESSION_BUS_ADDRESS", spawn(bus, "dbus-daemon", {"--session", "--nofork", "--print-address=1"}));
+    spawn(windowManager, "xfwm4", {"--compositor=off", "--sm-client-disable"}, false);
     for (int tries = 0; tries < 600 && !run("xprop", {"-root", "_NET_SUPPORTING_WM_CHECK"}).contains("window id");
          ++tries)
         QTest::qSleep(50);
