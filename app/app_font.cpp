@@ -11,12 +11,11 @@ void ensureTahoma()
     // Straight from the program's own data, uncopied; and before anything asks
     // for the system's families, which Qt would list, then list again once a new
     // font clears the list.
-    static const bool registered = [] {
-        const QResource face(QStringLiteral(":/fonts/tahomabd.ttf"));
-        const auto* data = reinterpret_cast<const char*>(face.data());
-        return QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(data, qsizetype(face.size()))) >= 0;
+    [[maybe_unused]] static const int face = [] {
+        const QResource resource(QStringLiteral(":/fonts/tahomabd.ttf"));
+        const auto* data = reinterpret_cast<const char*>(resource.data());
+        return QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(data, qsizetype(resource.size())));
     }();
-    Q_UNUSED(registered);
 }
 
 QFont tahomaBold(int pixels)
