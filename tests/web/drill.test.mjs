@@ -3,24 +3,21 @@
 // a box that must stay closed. What the core decides, its own tests prove.
 //   VENDARO_SITE=<the built site> node --test tests/web
 import assert from "node:assert/strict";
-import { spawn } from "node:child_process";
 import { after, before, test } from "node:test";
-import puppeteer from "puppeteer-core";
+import { launch, serve } from "./harness.mjs";
 
 let server, browser, address;
 
 before(async () => {
-  server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", process.env.VENDARO_SITE]);
-  const port = await new Promise((resolve) => server.stdout.on("data", (data) => resolve(/port (\d+)/.exec(data)?.[1])));
-  address = `http://127.0.0.1:${port}`;
-  const flags = "no-sandbox disable-gpu no-first-run disable-background-networking disable-component-update disable-sync";
-  browser = await puppeteer.launch({ executablePath: "/usr/bin/chromium", args: flags.split(" ").map((flag) => `--${flag}`) });
+  server = await serve();
+  address = server.address;
+  browser = await launch();
   await browser.defaultBrowserContext().overridePermissions(address, ["clipboard-read", "clipboard-sanitized-write"]);
 });
 
 after(async () => {
   await browser?.close();
-  server?.kill();
+  server?.stop();
 });
 
 // The drill just started, with a new exercise drawn.
