@@ -1,6 +1,8 @@
-#include "answers/answer_checking.h"
+#include "answer_checking.h"
 
-#include "exercise/cells.h"
+#include "cells.h"
+
+namespace vendaro {
 
 namespace {
 
@@ -58,3 +60,5 @@ void KeyUp(ExerciseState& state, Controls& controls, int cell)
     judge(state, controls, cell);
     enableNewExerciseWhenAllFilled(controls);
 }
+
+} // namespace vendaro

@@ -1,10 +1,11 @@
-#include "answers/keystroke_filter.h"
+#include "keystroke_filter.h"
 
-#include "exercise/cells.h"
+#include "cells.h"
+#include "typed_keys.h"
+
+namespace vendaro {
 
 namespace {
-
-constexpr std::int16_t kBackspace = 8;
 
 bool letsThrough(std::int16_t keyChar) { return keyChar == kBackspace || (keyChar >= '0' && keyChar <= '9'); }
 
@@ -26,3 +27,5 @@ std::int16_t KeyPress(ExerciseState& state, Controls& controls, int cell, std::i
         controls.setText(cell, "");
     return inserted;
 }
+
+} // namespace vendaro

@@ -1,9 +1,11 @@
 #pragma once
 
-#include "exercise/controls.h"
-#include "exercise/exercise_state.h"
+#include "controls.h"
+#include "exercise_state.h"
 
 #include <cstdint>
+
+namespace vendaro {
 
 // The focus arrives in box Text<cell>: the waiting face, and a fresh count of
 // attempts for the box's table.
@@ -13,3 +15,5 @@ void GotFocus(ExerciseState& state, Controls& controls, int cell);
 // box must insert: the digit or backspace itself, or 0 for nothing. A box that
 // already holds a whole answer is emptied first, so the digit starts anew.
 std::int16_t KeyPress(ExerciseState& state, Controls& controls, int cell, std::int16_t keyChar);
+
+} // namespace vendaro

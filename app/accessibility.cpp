@@ -1,10 +1,13 @@
-#include "app/accessibility.h"
+#include "accessibility.h"
 
-#include "exercise/cells.h"
-#include "exercise/controls.h"
+#include "cells.h"
+#include "controls.h"
+#include "spoken_names.h"
 
 #include <QLabel>
 #include <QLineEdit>
+
+using namespace vendaro;
 
 namespace accessibility {
 namespace {
@@ -18,23 +21,23 @@ Control& control(QWidget& window, const char* kind, int number)
 
 QString operation(QWidget& window, const Cell& cell)
 {
-    const QString row = control<QLabel>(window, "Label", cell.rowHeaderLabel).text();
-    const QString column = control<QLabel>(window, "Label", cell.columnHeaderLabel).text();
-    if (row.isEmpty() || column.isEmpty())
-        return {};
-    const QString sign = cell.table == Table::Addition ? QStringLiteral("più") : QStringLiteral("meno");
-    return row + u' ' + sign + u' ' + column;
+    const auto caption = [&](int label) { return control<QLabel>(window, "Label", label).text().toStdString(); };
+    return QString::fromStdString(spokenName(cell.number, caption(cell.rowHeaderLabel), caption(cell.columnHeaderLabel)));
+}
+
+void setSpokenName(QWidget& window, const char* kind, int number, const std::string& name)
+{
+    control<QWidget>(window, kind, number).setAccessibleName(QString::fromStdString(name));
 }
 
 } // namespace
 
 void describeBoard(QWidget& window)
 {
-    control<QWidget>(window, "Label", kNewExerciseLabel).setAccessibleName(QStringLiteral("Nuovo esercizio"));
-    control<QWidget>(window, "Label", 23).setAccessibleName(QStringLiteral("Esci"));
-    control<QWidget>(window, "Image", faces::waiting).setAccessibleName(QStringLiteral("Scrivi il risultato"));
-    control<QWidget>(window, "Image", faces::right).setAccessibleName(QStringLiteral("Esatto!"));
-    control<QWidget>(window, "Image", faces::wrong).setAccessibleName(QStringLiteral("Sbagliato"));
+    for (const int label : {kNewExerciseLabel, kEndLabel})
+        setSpokenName(window, "Label", label, spokenNameOfLabel(label));
+    for (const int face : {faces::waiting, faces::right, faces::wrong})
+        setSpokenName(window, "Image", face, spokenNameOfImage(face));
 }
 
 void nameBoxesHeadedBy(QWidget& window, int headerLabel)

@@ -1,7 +1,8 @@
-#include "app/answer_box.h"
+#include "answer_box.h"
 
-#include "app/key_codes.h"
-#include "app/sunken_border.h"
+#include "key_codes.h"
+#include "retyping.h"
+#include "sunken_border.h"
 
 #include <QDropEvent>
 #include <QInputMethodEvent>
@@ -43,50 +44,23 @@ void AnswerBox::replaceText(const QString& text)
     ownEdit([&] { setText(text); });
 }
 
-// Puts back the text the filter left and types the difference: a backspace for
-// each character taken away, then each character put in, pressed and released.
+// Puts back the text the filter left and types the difference.
 void AnswerBox::retype(const QString& changed)
 {
-    const QString before = accepted_;
-    qsizetype head = 0;
-    while (head < before.size() && head < changed.size() && before[head] == changed[head])
-        ++head;
-    qsizetype tail = 0;
-    while (tail < before.size() - head && tail < changed.size() - head &&
-           before[before.size() - 1 - tail] == changed[changed.size() - 1 - tail])
-        ++tail;
+    const vendaro::Retyping retyping = vendaro::retyping(accepted_.toStdU16String(), changed.toStdU16String());
     ownEdit([&] {
-        setText(before);
-        setCursorPosition(int(before.size() - tail));
+        setText(accepted_);
+        setCursorPosition(int(retyping.caret));
     });
-    for (qsizetype i = head; i < before.size() - tail; ++i)
-        typeAndRelease(8);
-    for (const QChar character : changed.mid(head, changed.size() - head - tail))
-        typeAndRelease(static_cast<std::int16_t>(character.unicode()));
-}
-
-// Caret movement, selection and deletion keep their usual meaning; nothing
-// else reaches the line edit's own handling, which would paste or undo.
-bool AnswerBox::isEditingKey(const QKeyEvent& event)
-{
-    switch (event.key()) {
-    case Qt::Key_Left:
-    case Qt::Key_Right:
-    case Qt::Key_Home:
-    case Qt::Key_End:
-        return true;
-    case Qt::Key_Delete:
-        return !event.modifiers().testFlag(Qt::ShiftModifier);
-    default:
-        return false;
-    }
+    for (const std::int16_t key : retyping.keys)
+        typeAndRelease(key);
 }
 
 void AnswerBox::type(std::int16_t keyChar)
 {
     const std::int16_t code = events_.keyPress(number_, keyChar);
     ownEdit([&] {
-        if (code == 8)
+        if (code == vendaro::kBackspace)
             backspace();
         else if (code != 0)
             insert(QString(QChar(static_cast<char16_t>(code))));
@@ -101,9 +75,10 @@ void AnswerBox::typeAndRelease(std::int16_t keyChar)
 
 void AnswerBox::keyPressEvent(QKeyEvent* event)
 {
-    if (const auto code = characterCode(*event))
+    const vendaro::KeyStroke stroke = keyStroke(*event);
+    if (const auto code = vendaro::characterCode(stroke))
         type(*code);
-    else if (isEditingKey(*event))
+    else if (vendaro::isEditingKey(stroke))
         ownEdit([&] { QLineEdit::keyPressEvent(event); });
     event->accept();
 }

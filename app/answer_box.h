@@ -46,7 +46,6 @@ private:
     template <typename Change>
     void ownEdit(Change change);
     void retype(const QString& changed);
-    static bool isEditingKey(const QKeyEvent& event);
 
     int number_;
     BoxEvents& events_;

@@ -1,6 +1,6 @@
-#include "app/app_font.h"
+#include "app_font.h"
 
-#include "app/form_layout.h"
+#include "form_layout.h"
 
 #include <QApplication>
 #include <QFontDatabase>
@@ -31,5 +31,5 @@ QFont tahomaBold(int pixels)
 void useTahomaByDefault()
 {
     ensureTahoma();
-    QApplication::setFont(tahomaBold(layout::kBoxFontPixels));
+    QApplication::setFont(tahomaBold(vendaro::layout::kBoxFontPixels));
 }

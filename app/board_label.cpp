@@ -1,6 +1,6 @@
-#include "app/board_label.h"
+#include "board_label.h"
 
-#include "app/sunken_border.h"
+#include "sunken_border.h"
 
 #include <QMouseEvent>
 #include <QPainter>

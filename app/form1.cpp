@@ -1,17 +1,17 @@
-#include "app/form1.h"
+#include "form1.h"
 
-#include "answers/answer_checking.h"
-#include "answers/keystroke_filter.h"
-#include "app/accessibility.h"
-#include "app/app_font.h"
-#include "app/form_layout.h"
-#include "app/sunken_border.h"
-#include "exercise/new_exercise.h"
+#include "accessibility.h"
+#include "app_font.h"
+#include "form_layout.h"
+#include "sunken_border.h"
+#include "title.h"
 
 #include <QCoreApplication>
 #include <QPainter>
 #include <QScreen>
 #include <QStyle>
+
+using namespace vendaro;
 
 namespace {
 
@@ -19,23 +19,17 @@ QColor toQColor(Rgb colour) { return QColor::fromRgb(static_cast<QRgb>(colour));
 QRect toQRect(const layout::Rect& r) { return {r.left, r.top, r.width, r.height}; }
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
-constexpr std::array kPictures{pictures::Picture::AdditionArrows, pictures::Picture::SubtractionArrows,
-                               pictures::Picture::WaitingFace, pictures::Picture::RightFace,
-                               pictures::Picture::WrongFace};
-
 } // namespace
-
-const QString Form1::kTitle = QStringLiteral("ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella");
 
 Form1::Form1(RandomSource& random, const Clock& clock, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      random_(random), clock_(clock)
+      handlers_(*this, random, clock)
 {
     ensureTahoma();
     setObjectName(QStringLiteral("Form1"));
     // The boxes' face, which every control inherits unless it has a size of its own.
     setFont(tahomaBold(layout::kBoxFontPixels));
-    setWindowTitle(kTitle);
+    setWindowTitle(QString::fromUtf8(layout::kTitle));
     setWindowIcon(pictures::programIcon());
     setFixedSize(layout::kClientWidth, layout::kClientHeight);
     createPictures();
@@ -53,7 +47,7 @@ void Form1::createBoxes()
     setSunkenBorderColours(palette);
     palette.setColor(QPalette::Base, toQColor(layout::kBoxBackground));
     palette.setColor(QPalette::Text, toQColor(layout::kBoxText));
-    for (int number = 1; number <= 40; ++number) {
+    for (int number = 1; number <= kCellCount; ++number) {
         auto* box = new AnswerBox(number, *this, this);
         box->setObjectName(QStringLiteral("Text%1").arg(number));
         box->setGeometry(toQRect(layout::box(number).rect));
@@ -82,15 +76,15 @@ void Form1::createLabels()
         label->setPalette(palette);
         labels_[static_cast<std::size_t>(look.number - 1)] = label;
     }
-    connect(&label(22), &BoardLabel::clicked, this, &Form1::Label22_Click);
-    connect(&label(23), &BoardLabel::clicked, this, &Form1::Label23_Click);
+    connect(&label(kNewExerciseLabel), &BoardLabel::clicked, this, &Form1::Label22_Click);
+    connect(&label(kEndLabel), &BoardLabel::clicked, this, &Form1::Label23_Click);
 }
 
 void Form1::createPictures()
 {
     for (const layout::PictureLook& look : layout::pictures()) {
         const auto index = static_cast<std::size_t>(look.number - 1);
-        auto* picture = new PictureBox(kPictures[index], this);
+        auto* picture = new PictureBox(layout::pictureOfImage(look.number), this);
         picture->setObjectName(QStringLiteral("Image%1").arg(look.number));
         picture->setGeometry(toQRect(look.rect));
         images_[index] = picture;
@@ -109,7 +103,7 @@ void Form1::applyPointers()
 {
     const qreal ratio = devicePixelRatioF();
     const QCursor writingHand = pictures::writingHandCursor(ratio);
-    for (int number = 1; number <= 40; ++number)
+    for (int number = 1; number <= kCellCount; ++number)
         box(number).setCursor(layout::box(number).pointer == layout::Pointer::WritingHand ? writingHand
                                                                                           : QCursor(Qt::IBeamCursor));
     const QCursor pointingHand = pictures::pointingHandCursor(ratio);
@@ -163,25 +157,21 @@ void Form1::endProgram() { QCoreApplication::exit(0); }
 void Form1::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    pictures::draw(pictures::Picture::Board, painter);
+    pictures::draw(layout::Picture::Board, painter);
 }
 
-void Form1::Form_Load() { hideFaces(*this); }
+void Form1::Form_Load() { handlers_.Form_Load(); }
 
-void Form1::Label22_Click() { ::Label22_Click(state_, *this, random_, clock_); }
+void Form1::Label22_Click() { handlers_.Label22_Click(); }
 
-void Form1::Label23_Click() { endProgram(); }
+void Form1::Label23_Click() { handlers_.Label23_Click(); }
 
 // Coming back to the window, or from a popup, is no new arrival in the box.
 void Form1::gotFocus(int box, Qt::FocusReason reason)
 {
-    const bool returning =
-        (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason) && box == lastFocusedBox_;
-    lastFocusedBox_ = box;
-    if (!returning)
-        GotFocus(state_, *this, box);
+    handlers_.GotFocus(box, reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason);
 }
 
-std::int16_t Form1::keyPress(int box, std::int16_t keyChar) { return KeyPress(state_, *this, box, keyChar); }
+std::int16_t Form1::keyPress(int box, std::int16_t keyChar) { return handlers_.KeyPress(box, keyChar); }
 
-void Form1::keyUp(int box) { KeyUp(state_, *this, box); }
+void Form1::keyUp(int box) { handlers_.KeyUp(box); }

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "app/answer_box.h"
-#include "app/board_label.h"
-#include "app/picture_box.h"
-#include "exercise/controls.h"
-#include "exercise/exercise_state.h"
-#include "exercise/random_source.h"
+#include "answer_box.h"
+#include "board_label.h"
+#include "cells.h"
+#include "controls.h"
+#include "handlers.h"
+#include "picture_box.h"
+#include "random_source.h"
 
 #include <QWidget>
 
@@ -14,20 +15,18 @@
 // The drill's one window: the chalkboard with its 76 controls. It owns the
 // exercise state and hands every event of its boxes and click areas to the
 // drill's handlers, which reach back only through the Controls operations.
-class Form1 final : public QWidget, public Controls, private BoxEvents {
+class Form1 final : public QWidget, public vendaro::Controls, private BoxEvents {
     Q_OBJECT
 
 public:
-    static const QString kTitle;
-
     // Exercises are drawn from `random`, seeded from `clock`; both outlive the window.
-    Form1(RandomSource& random, const Clock& clock, QWidget* parent = nullptr);
+    Form1(vendaro::RandomSource& random, const vendaro::Clock& clock, QWidget* parent = nullptr);
 
     void showCentred();
 
     std::string text(int box) const override;
     void setText(int box, const std::string& text) override;
-    void setTextColour(int box, Rgb colour) override;
+    void setTextColour(int box, vendaro::Rgb colour) override;
     void setCaption(int label, const std::string& caption) override;
     void setLabel22Enabled(bool enabled) override;
     void setImageVisible(int image, bool visible) override;
@@ -54,11 +53,8 @@ private:
     AnswerBox& box(int number) const;
     BoardLabel& label(int number) const;
 
-    ExerciseState state_;
-    RandomSource& random_;
-    const Clock& clock_;
-    std::array<AnswerBox*, 40> boxes_{};
+    vendaro::Handlers handlers_;
+    std::array<AnswerBox*, vendaro::kCellCount> boxes_{};
     std::array<BoardLabel*, 31> labels_{};
     std::array<PictureBox*, 5> images_{};
-    int lastFocusedBox_ = 0;
 };

@@ -1,4 +1,4 @@
-#include "app/held_keys.h"
+#include "held_keys.h"
 
 #include <QGuiApplication>
 

@@ -1,30 +1,46 @@
-#include "app/key_codes.h"
+#include "key_codes.h"
 
 #include <QKeyEvent>
 
-std::optional<std::int16_t> characterCode(const QKeyEvent& event)
+using vendaro::Key;
+
+namespace {
+
+Key keyOf(int qtKey)
 {
-    const int key = event.key();
-    switch (key) {
+    switch (qtKey) {
     case Qt::Key_Backspace:
-        return 8;
+        return Key::Backspace;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return Key::Enter;
     case Qt::Key_Escape:
-        return 27;
+        return Key::Escape;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
+        return Key::Tab;
     case Qt::Key_Delete:
-        return std::nullopt;
+        return Key::Delete;
+    case Qt::Key_Left:
+        return Key::Left;
+    case Qt::Key_Right:
+        return Key::Right;
+    case Qt::Key_Home:
+        return Key::Home;
+    case Qt::Key_End:
+        return Key::End;
     default:
-        break;
+        return Key::Other;
     }
-    if (event.modifiers().testFlag(Qt::ControlModifier) && key >= Qt::Key_A && key <= Qt::Key_Z)
-        return static_cast<std::int16_t>(key - Qt::Key_A + 1);
-    const QString text = event.text();
-    if (text.isEmpty() || text.front().unicode() < 32 || text.front().unicode() == 127)
-        return std::nullopt;
-    // Codes from 0x8000 up wrap to negative numbers, which the filter discards.
-    return static_cast<std::int16_t>(text.front().unicode());
+}
+
+} // namespace
+
+vendaro::KeyStroke keyStroke(const QKeyEvent& event)
+{
+    const int key = event.key();
+    const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
+    return {keyOf(key), event.modifiers().testFlag(Qt::ControlModifier),
+            event.modifiers().testFlag(Qt::ShiftModifier), letter ? static_cast<char>('A' + (key - Qt::Key_A)) : '\0',
+            event.text().toStdU16String()};
 }

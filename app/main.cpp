@@ -1,6 +1,6 @@
-#include "app/app_font.h"
-#include "app/form1.h"
-#include "app/held_keys.h"
+#include "app_font.h"
+#include "form1.h"
+#include "held_keys.h"
 
 #include <QApplication>
 #include <QLocale>
@@ -16,8 +16,8 @@ int main(int argc, char* argv[])
 
     useTahomaByDefault();
 
-    SystemRandom random;
-    const SystemClock clock;
+    vendaro::SystemRandom random;
+    const vendaro::SystemClock clock;
     Form1 form(random, clock);
     form.showCentred();
     return QApplication::exec();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assets/pictures.h"
+#include "pictures.h"
 
 #include <QWidget>
 

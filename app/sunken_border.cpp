@@ -1,4 +1,4 @@
-#include "app/sunken_border.h"
+#include "sunken_border.h"
 
 #include <QPainter>
 #include <QPalette>

@@ -11,26 +11,10 @@
 namespace pictures {
 namespace {
 
-struct Source {
-    const char* path;
-    QSize size;
-};
-
-// In the order of Picture.
-constexpr std::array<Source, 6> sources{{
-    {":/pictures/board.svg", {800, 600}},
-    {":/pictures/addition_arrows.svg", {114, 163}},
-    {":/pictures/subtraction_arrows.svg", {114, 163}},
-    {":/pictures/waiting_face.svg", {48, 48}},
-    {":/pictures/right_face.svg", {48, 48}},
-    {":/pictures/wrong_face.svg", {48, 48}},
-}};
-
-constexpr QSize pointerSize{32, 32};
-constexpr QPoint writingHandHotSpot{2, 11};
-constexpr QPoint pointingHandHotSpot{12, 1};
-
-const Source& sourceOf(Picture picture) { return sources.at(static_cast<std::size_t>(picture)); }
+QString pathOf(Picture picture)
+{
+    return QStringLiteral(":/pictures/%1.svg").arg(QLatin1String(vendaro::layout::pictureFile(picture).name));
+}
 
 QImage rasterize(QSvgRenderer& renderer, QSize deviceSize)
 {
@@ -52,45 +36,48 @@ QPixmap render(const QString& path, QSize logical, qreal devicePixelRatio)
 }
 
 // The ratio on the pixmap lets Qt scale the logical hot spot to device pixels.
-QCursor pointer(const char* path, QPoint hotSpot, qreal devicePixelRatio)
+QCursor pointer(Picture picture, qreal devicePixelRatio)
 {
-    return QCursor(render(QString::fromLatin1(path), pointerSize, devicePixelRatio), hotSpot.x(), hotSpot.y());
+    const auto& file = vendaro::layout::pictureFile(picture);
+    return QCursor(render(pathOf(picture), logicalSize(picture), devicePixelRatio), file.hotSpotX, file.hotSpotY);
 }
 
 } // namespace
 
-QSize logicalSize(Picture picture) { return sourceOf(picture).size; }
+QSize logicalSize(Picture picture)
+{
+    const auto& file = vendaro::layout::pictureFile(picture);
+    return {file.width, file.height};
+}
 
 QPixmap pixmap(Picture picture, qreal devicePixelRatio)
 {
-    const Source& source = sourceOf(picture);
-    return render(QString::fromLatin1(source.path), source.size, devicePixelRatio);
+    return render(pathOf(picture), logicalSize(picture), devicePixelRatio);
 }
 
 void draw(Picture picture, QPainter& painter)
 {
     // Read once: the board is drawn again under every blink of a caret.
-    static std::array<std::unique_ptr<QSvgRenderer>, sources.size()> renderers;
-    const Source& source = sourceOf(picture);
+    static std::array<std::unique_ptr<QSvgRenderer>, vendaro::layout::kPictureCount> renderers;
     auto& renderer = renderers.at(static_cast<std::size_t>(picture));
     if (!renderer)
-        renderer = std::make_unique<QSvgRenderer>(QString::fromLatin1(source.path));
-    renderer->render(&painter, QRectF(QPointF(0, 0), source.size));
+        renderer = std::make_unique<QSvgRenderer>(pathOf(picture));
+    renderer->render(&painter, QRectF(QPointF(0, 0), logicalSize(picture)));
 }
 
 QCursor writingHandCursor(qreal devicePixelRatio)
 {
-    return pointer(":/pictures/writing_hand.svg", writingHandHotSpot, devicePixelRatio);
+    return pointer(Picture::WritingHand, devicePixelRatio);
 }
 
 QCursor pointingHandCursor(qreal devicePixelRatio)
 {
-    return pointer(":/pictures/pointing_hand.svg", pointingHandHotSpot, devicePixelRatio);
+    return pointer(Picture::PointingHand, devicePixelRatio);
 }
 
 QIcon programIcon()
 {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/program_icon.svg"));
+    QSvgRenderer renderer(pathOf(Picture::ProgramIcon));
     QIcon icon;
     for (int side : {16, 32, 48, 64, 128}) {
         icon.addPixmap(QPixmap::fromImage(rasterize(renderer, {side, side})));

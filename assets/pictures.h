@@ -1,5 +1,7 @@
 #pragma once
 
+#include "picture_files.h"
+
 #include <QCursor>
 #include <QIcon>
 #include <QPixmap>
@@ -11,9 +13,9 @@ class QPainter;
 // stretching a small bitmap.
 namespace pictures {
 
-enum class Picture { Board, AdditionArrows, SubtractionArrows, WaitingFace, RightFace, WrongFace };
+using vendaro::layout::Picture;
 
-// Size in device-independent pixels: the board 800x600, the arrows 114x163, the faces 48x48.
+// Size in device-independent pixels, as the picture table gives it.
 QSize logicalSize(Picture picture);
 
 // Rendered at logicalSize * devicePixelRatio, with that ratio set on the pixmap.

@@ -2,6 +2,9 @@
 // size and title, and with --caption the same window showing one caption, the
 // drill's title, in the default font.
 
+#include "form_layout.h"
+#include "title.h"
+
 #include <QApplication>
 #include <QLabel>
 #include <QWidget>
@@ -10,8 +13,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
-    window.setWindowTitle(QStringLiteral("ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella"));
-    window.setFixedSize(792, 566);
+    window.setWindowTitle(QString::fromUtf8(vendaro::layout::kTitle));
+    window.setFixedSize(vendaro::layout::kClientWidth, vendaro::layout::kClientHeight);
     if (QApplication::arguments().contains(QStringLiteral("--caption")))
         (new QLabel(QStringLiteral("COMPLETA LE SEGUENTI TABELLE"), &window))->setGeometry(48, 32, 689, 33);
     window.show();

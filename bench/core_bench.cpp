@@ -3,10 +3,10 @@
 // scan of all 40 boxes before enabling the chalk box).
 //   vendaro_core_bench
 
-#include "answers/answer_checking.h"
-#include "answers/keystroke_filter.h"
-#include "exercise/cells.h"
-#include "exercise/new_exercise.h"
+#include "answer_checking.h"
+#include "keystroke_filter.h"
+#include "cells.h"
+#include "new_exercise.h"
 
 #include <algorithm>
 #include <array>
@@ -14,6 +14,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+using namespace vendaro;
 
 namespace {
 

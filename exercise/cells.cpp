@@ -1,6 +1,8 @@
-#include "exercise/cells.h"
+#include "cells.h"
 
 #include <stdexcept>
+
+namespace vendaro {
 
 namespace {
 
@@ -95,3 +97,5 @@ std::array<HeaderSlot, 9> headerSlots(ExerciseState& s, Table table)
         return {s.n1, s.n2, s.n3, s.n4, s.n5, s.n6, s.n7, s.n8, s.n9};
     return {s.n1s, s.n2s, s.n3s, s.n4s, s.n5s, s.n6s, s.n7s, s.n8s, s.n9s};
 }
+
+} // namespace vendaro

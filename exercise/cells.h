@@ -1,10 +1,12 @@
 #pragma once
 
-#include "exercise/exercise_state.h"
+#include "exercise_state.h"
 
 #include <array>
 #include <string>
 #include <variant>
+
+namespace vendaro {
 
 enum class Table { Addition, Subtraction };
 
@@ -61,3 +63,5 @@ private:
 };
 
 std::array<HeaderSlot, 9> headerSlots(ExerciseState& state, Table table);
+
+} // namespace vendaro

@@ -1,4 +1,6 @@
-#include "exercise/controls.h"
+#include "controls.h"
+
+namespace vendaro {
 
 namespace {
 
@@ -13,3 +15,5 @@ void setFaces(Controls& controls, int shown)
 void showFace(Controls& controls, int face) { setFaces(controls, face); }
 
 void hideFaces(Controls& controls) { setFaces(controls, 0); }
+
+} // namespace vendaro

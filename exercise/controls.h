@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <string>
 
+namespace vendaro {
+
 // A colour as 0xRRGGBB.
 using Rgb = std::uint32_t;
 
@@ -19,7 +21,8 @@ constexpr int right = 4;
 constexpr int wrong = 5;
 } // namespace faces
 
-constexpr int kNewExerciseLabel = 22;
+constexpr int kNewExerciseLabel = 22; // the chalk box
+constexpr int kEndLabel = 23;         // the disc
 
 // The only way the drill's logic reaches the window. Boxes are numbered as
 // Text1..Text40, labels as Label1..Label31, pictures as Image1..Image5.
@@ -39,3 +42,5 @@ public:
 // Shows one face and hides the other two, always in the order Image3, Image4, Image5.
 void showFace(Controls& controls, int face);
 void hideFaces(Controls& controls);
+
+} // namespace vendaro

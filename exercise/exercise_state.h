@@ -1,7 +1,9 @@
 #pragma once
 
-#include "exercise/one_based.h"
-#include "exercise/optional_number.h"
+#include "one_based.h"
+#include "optional_number.h"
+
+namespace vendaro {
 
 // Everything the drill remembers, from window creation to program end.
 struct ExerciseState {
@@ -33,3 +35,5 @@ struct ExerciseState {
     // coming back to a right answer cannot score it twice.
     OneBased<bool, 40> pointEarned;
 };
+
+} // namespace vendaro

@@ -1,11 +1,13 @@
-#include "exercise/new_exercise.h"
+#include "new_exercise.h"
 
-#include "exercise/cells.h"
+#include "cells.h"
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 #include <span>
+
+namespace vendaro {
 
 namespace {
 
@@ -141,3 +143,5 @@ void Label22_Click(ExerciseState& state, Controls& controls, RandomSource& rando
     makeSubtractionTable(state, controls, random);
     restartAttempts(state);
 }
+
+} // namespace vendaro

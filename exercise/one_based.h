@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+namespace vendaro {
+
 // A family of fields named 1..N (s1..s20, r1..r20) held as one array; a number
 // outside 1..N throws instead of touching a neighbour.
 template <class T, std::size_t N>
@@ -19,3 +21,5 @@ public:
 private:
     std::array<T, N> items_{};
 };
+
+} // namespace vendaro

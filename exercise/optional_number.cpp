@@ -1,6 +1,8 @@
-#include "exercise/optional_number.h"
+#include "optional_number.h"
 
 #include <cmath>
+
+namespace vendaro {
 
 std::string textForm(float value) { return std::to_string(static_cast<long long>(std::llround(std::fabs(value)))); }
 
@@ -21,3 +23,5 @@ std::size_t characterCount(std::string_view utf8)
 }
 
 OptionalCount plus(const OptionalCount& value, std::int64_t increment) { return value.value_or(0) + increment; }
+
+} // namespace vendaro

@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace vendaro {
+
 // A header number or expected answer: empty until the first exercise, then a
 // whole number held as a single-precision float.
 using OptionalFloat = std::optional<float>;
@@ -27,3 +29,5 @@ std::size_t characterCount(std::string_view utf8);
 
 // An empty value counts as 0 when it is added to.
 OptionalCount plus(const OptionalCount& value, std::int64_t increment);
+
+} // namespace vendaro

@@ -1,8 +1,10 @@
-#include "exercise/random_source.h"
+#include "random_source.h"
 
 #include <chrono>
 #include <cmath>
 #include <ctime>
+
+namespace vendaro {
 
 void SystemRandom::seed(double secondsSinceMidnight)
 {
@@ -31,3 +33,5 @@ double SystemClock::secondsSinceMidnight() const
     const double fraction = duration<double>(now - system_clock::from_time_t(whole)).count();
     return local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec + fraction;
 }
+
+} // namespace vendaro

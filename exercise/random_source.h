@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <random>
 
+namespace vendaro {
+
 // Numbers uniformly distributed in [0, 1), reseeded at every new exercise.
 class RandomSource {
 public:
@@ -31,3 +33,5 @@ class SystemClock final : public Clock {
 public:
     double secondsSinceMidnight() const override;
 };
+
+} // namespace vendaro

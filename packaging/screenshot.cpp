@@ -2,8 +2,8 @@
 // a few answers typed, one of them wrong, the last one right.
 //   vendaro_screenshot <png>
 
-#include "app/form1.h"
-#include "exercise/cells.h"
+#include "form1.h"
+#include "cells.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -11,6 +11,8 @@
 #include <QTest>
 
 #include <cstdio>
+
+using namespace vendaro;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "exercise/random_source.h"
+#include "random_source.h"
 
 #include <deque>
 #include <stdexcept>
 
 // Hands out a scripted series of u values; running out is a fault of the test.
-struct ScriptedRandom final : RandomSource {
+struct ScriptedRandom final : vendaro::RandomSource {
     std::deque<double> values;
     double seededWith = -1;
 
@@ -30,7 +30,7 @@ struct ScriptedRandom final : RandomSource {
 
 // A time of day that moves on by a second at every reading, so that each
 // exercise is new and every run of a test draws the same ones.
-struct SteppingClock final : Clock {
+struct SteppingClock final : vendaro::Clock {
     mutable double seconds = 45296.25;
     double secondsSinceMidnight() const override { return seconds += 1; }
 };

@@ -1,13 +1,18 @@
 // The drill's logic without a window: a fake one records every control operation.
-#include "answers/answer_checking.h"
-#include "answers/keystroke_filter.h"
-#include "exercise/cells.h"
-#include "exercise/new_exercise.h"
+#include "answer_checking.h"
+#include "keystroke_filter.h"
+#include "cells.h"
+#include "handlers.h"
+#include "new_exercise.h"
+#include "retyping.h"
+#include "typed_keys.h"
 #include "scripted.h"
 
 #include <QtTest>
 
 #include <map>
+
+using namespace vendaro;
 
 namespace {
 
@@ -100,6 +105,7 @@ private slots:
     void tablesKeepTheirOwnCountersAndScores();
     void nothingIsJudgedBeforeTheFirstExercise();
     void chalkBoxEnablesOnceEveryBoxHoldsSomething();
+    void keysRetypingAndReturningFocus();
 };
 
 // Each redraw rule fires once: a repeated row header, a sum of 21, minuends of
@@ -276,4 +282,43 @@ void CoreTest::chalkBoxEnablesOnceEveryBoxHoldsSomething()
 }
 
 QTEST_APPLESS_MAIN(CoreTest)
+// The rules both front ends share for keys and for text from other routes.
+void CoreTest::keysRetypingAndReturningFocus()
+{
+    const auto code = [](Key key, std::u16string text, bool control = false, char letter = 0) {
+        return characterCode({key, control, false, letter, std::move(text)}).value_or(-1);
+    };
+    QCOMPARE(code(Key::Backspace, u"\b"), kBackspace);
+    QCOMPARE(code(Key::Enter, u"\r"), 13);
+    QCOMPARE(code(Key::Escape, u"\x1b"), 27);
+    QCOMPARE(code(Key::Other, u"\x16", true, 'V'), 22);
+    QCOMPARE(code(Key::Other, u"7"), '7');
+    QCOMPARE(code(Key::Other, u"\x7f"), -1);
+    QCOMPARE(code(Key::Delete, u"\x7f"), -1);
+    QCOMPARE(code(Key::Tab, u"\t"), -1);
+    QVERIFY(code(Key::Other, u"\U0001F600") < -1); // a high surrogate, which the filter discards
+    QVERIFY(isEditingKey({Key::End, false, true, 0, {}}) && isEditingKey({Key::Delete, false, false, 0, {}}));
+    QVERIFY(!isEditingKey({Key::Delete, false, true, 0, {}}) && !isEditingKey({Key::Tab, false, false, 0, {}}));
+
+    const auto keys = [](std::u16string before, std::u16string after) {
+        const Retyping retyped = retyping(before, after);
+        return std::pair{retyped.caret, std::vector<int>(retyped.keys.begin(), retyped.keys.end())};
+    };
+    QCOMPARE(keys(u"12", u"1x2"), std::pair(std::size_t{1}, std::vector<int>{'x'}));
+    QCOMPARE(keys(u"12", u"2"), std::pair(std::size_t{1}, std::vector<int>{kBackspace}));
+    QCOMPARE(keys(u"11", u"1"), std::pair(std::size_t{2}, std::vector<int>{kBackspace}));
+    QCOMPARE(keys(u"4", u"93"), std::pair(std::size_t{1}, std::vector<int>{kBackspace, '9', '3'}));
+
+    // Coming back from outside into the box last left is no new arrival; into another box it is.
+    FakeControls controls;
+    ScriptedRandom random;
+    const SteppingClock clock;
+    Handlers handlers(controls, random, clock);
+    handlers.GotFocus(3, false);
+    handlers.GotFocus(3, true);
+    QCOMPARE(controls.log.size(), std::size_t{3});
+    handlers.GotFocus(4, true);
+    QCOMPARE(controls.log.size(), std::size_t{6});
+}
+
 #include "test_core.moc"

@@ -2,7 +2,8 @@
 // server shows. The server, a session bus and xfwm4 are the test's own; keys
 // and clicks come through XTEST (xdotool), the window is read with xprop and
 // xwininfo as a desktop reads it.
-#include "app/held_keys.h"
+#include "held_keys.h"
+#include "title.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -53,7 +54,7 @@ void OnXTest::windowAsTheDesktopSeesIt()
         QVERIFY2(!actions.contains(QLatin1String("_NET_WM_ACTION_") + refused), refused);
 
     const QString hints = run("xprop", {"-id", id, "_NET_WM_NAME", "WM_NORMAL_HINTS"});
-    QVERIFY(hints.contains("\"ZENTARI   QUORVO    Addizioni e Sottrazioni in tabella\""));
+    QVERIFY(hints.contains(QLatin1String("\"%1\"").arg(QString::fromUtf8(vendaro::layout::kTitle))));
     QVERIFY(hints.contains("program specified minimum size: 792 by 566"));
     QVERIFY(hints.contains("program specified maximum size: 792 by 566"));
 
@@ -81,7 +82,7 @@ void OnXTest::heldDigitIsJudgedOnce()
     QTest::qWait(1500); // past the server's auto-repeat delay of 660 ms
     run("xdotool", {"keyup", digit, "key", "Tab"});
     // The Tab comes after the release, so once it has moved the focus the release is handled.
-    QTRY_COMPARE(QApplication::focusWidget(), drill.box(k % kCellCount + 1));
+    QTRY_COMPARE(QApplication::focusWidget(), drill.box(k % vendaro::kCellCount + 1));
     QCOMPARE(drill.box(k)->text(), digit);
     QCOMPARE(drill.ink(k), QColor(0x0000C0));
     QCOMPARE(drill.caption(k > 20 ? 29 : 25), QString("1"));

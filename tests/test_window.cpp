@@ -1,7 +1,7 @@
 // The window offscreen: its controls as laid out, what it paints, a whole
 // exercise played through it, every route into a box other than a typed key,
 // and a seeded storm of random input.
-#include "assets/pictures.h"
+#include "pictures.h"
 #include "window_fixture.h"
 
 #include <QAccessible>
@@ -13,6 +13,8 @@
 #include <QTimer>
 
 #include <random>
+
+using namespace vendaro;
 
 class WindowTest : public QObject {
     Q_OBJECT

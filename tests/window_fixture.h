@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/form1.h"
-#include "exercise/cells.h"
+#include "form1.h"
+#include "cells.h"
 #include "scripted.h"
 
 #include <QLabel>
@@ -11,7 +11,7 @@
 // The real window, driven through its QWindow the way the platform delivers
 // input. Its exercises follow a stepping clock: every run plays the same ones.
 struct Drill {
-    SystemRandom random;
+    vendaro::SystemRandom random;
     SteppingClock clock;
     Form1 form{random, clock};
 
@@ -43,17 +43,17 @@ struct Drill {
     // What box k expects, read off its header squares as a pupil reads them.
     QString expected(int k)
     {
-        const Cell cell = cellAt(k);
+        const vendaro::Cell cell = vendaro::cellAt(k);
         const int row = caption(cell.rowHeaderLabel).toInt();
         const int column = caption(cell.columnHeaderLabel).toInt();
-        return QString::number(cell.table == Table::Addition ? row + column : row - column);
+        return QString::number(cell.table == vendaro::Table::Addition ? row + column : row - column);
     }
 
     // Clicks into the first box whose answer has this many digits.
     int clickBoxWithDigits(int digits)
     {
         int k = 1;
-        while (k < kCellCount && expected(k).size() != digits)
+        while (k < vendaro::kCellCount && expected(k).size() != digits)
             ++k;
         click(box(k)->geometry().center());
         return k;
@@ -63,7 +63,7 @@ struct Drill {
     int face()
     {
         int shown = 0;
-        for (const int k : {faces::waiting, faces::right, faces::wrong})
+        for (const int k : {vendaro::faces::waiting, vendaro::faces::right, vendaro::faces::wrong})
             if (control("Image" + QString::number(k))->isVisible())
                 shown = shown ? -1 : k;
         return shown;

@@ -2,15 +2,21 @@
 // carries out the control operations on its elements and calls the handlers
 // from its elements' events, as the desktop window does from its controls'.
 
-#include "answers/answer_checking.h"
-#include "answers/keystroke_filter.h"
-#include "app/form_layout.h"
-#include "exercise/cells.h"
-#include "exercise/new_exercise.h"
+#include "cells.h"
+#include "form_layout.h"
+#include "handlers.h"
+#include "picture_files.h"
+#include "retyping.h"
+#include "spoken_names.h"
+#include "title.h"
+#include "typed_keys.h"
 
 #include <emscripten/bind.h>
 
+#include <cctype>
 #include <map>
+
+using namespace vendaro;
 
 namespace {
 
@@ -35,30 +41,91 @@ private:
     val page_;
 };
 
-// What Form1 owns on the desktop: the exercise state, the controls, the random
-// source seeded from the time of day, and the handlers of its events.
+// What the desktop window owns: the controls, the random source seeded from
+// the time of day, and the handlers of their events.
 class Drill {
 public:
     explicit Drill(val page) : controls_(std::move(page)) {}
 
-    void Form_Load() { hideFaces(controls_); }
-    void Label22_Click() { ::Label22_Click(state_, controls_, random_, clock_); }
-    void Label23_Click() { controls_.endProgram(); }
-    void GotFocus(int box) { ::GotFocus(state_, controls_, box); }
-    int KeyPress(int box, int keyChar) { return ::KeyPress(state_, controls_, box, static_cast<std::int16_t>(keyChar)); }
-    void KeyUp(int box) { ::KeyUp(state_, controls_, box); }
+    void Form_Load() { handlers_.Form_Load(); }
+    void Label22_Click() { handlers_.Label22_Click(); }
+    void Label23_Click() { handlers_.Label23_Click(); }
+    void GotFocus(int box, bool comingBack) { handlers_.GotFocus(box, comingBack); }
+    int KeyPress(int box, int keyChar) { return handlers_.KeyPress(box, static_cast<std::int16_t>(keyChar)); }
+    void KeyUp(int box) { handlers_.KeyUp(box); }
 
 private:
-    ExerciseState state_;
     PageControls controls_;
     SystemRandom random_;
     SystemClock clock_;
+    Handlers handlers_{controls_, random_, clock_};
 };
 
-const char* pointerName(layout::Pointer pointer)
+// A keydown event in the drill's own terms: its key's name, Ctrl, Shift.
+KeyStroke strokeOf(const std::u16string& key, bool control, bool shift)
 {
-    static const char* names[] = {"arrow", "writing", "text", "pointing"};
-    return names[static_cast<int>(pointer)];
+    static const std::map<std::u16string, Key> named{
+        {u"Backspace", Key::Backspace}, {u"Enter", Key::Enter},     {u"Escape", Key::Escape},
+        {u"Tab", Key::Tab},             {u"Delete", Key::Delete},   {u"ArrowLeft", Key::Left},
+        {u"ArrowRight", Key::Right},    {u"Home", Key::Home},       {u"End", Key::End}};
+    KeyStroke stroke{Key::Other, control, shift, 0, {}};
+    const bool oneCharacter = key.size() == 1 || (key.size() == 2 && key[0] >= 0xD800 && key[0] < 0xDC00);
+    if (const auto found = named.find(key); found != named.end())
+        stroke.key = found->second;
+    else if (oneCharacter)
+        stroke.text = key;
+    if (key.size() == 1 && key[0] < 128 && std::isalpha(key[0]))
+        stroke.letter = static_cast<char>(std::toupper(key[0]));
+    return stroke;
+}
+
+// The code a key types, null for none.
+val characterCodeOf(const std::u16string& key, bool control, bool shift)
+{
+    const auto code = characterCode(strokeOf(key, control, shift));
+    return code ? val(*code) : val::null();
+}
+
+bool isEditingKeyOf(const std::u16string& key, bool control, bool shift)
+{
+    return isEditingKey(strokeOf(key, control, shift));
+}
+
+val retypingOf(const std::u16string& accepted, const std::u16string& changed)
+{
+    const Retyping retyped = retyping(accepted, changed);
+    val result = val::object();
+    result.set("caret", static_cast<int>(retyped.caret));
+    val keys = val::array();
+    for (const std::int16_t key : retyped.keys)
+        keys.call<void>("push", key);
+    result.set("keys", keys);
+    return result;
+}
+
+std::string pictureUrl(layout::Picture picture)
+{
+    return std::string(layout::pictureFile(picture).name) + ".svg";
+}
+
+// The CSS pointer of a control: the drill's own hands, with their hot spots.
+std::string cursorOf(layout::Pointer pointer)
+{
+    const auto hand = [](layout::Picture picture, const char* fallback) {
+        const layout::PictureFile& file = layout::pictureFile(picture);
+        return "url(\"" + pictureUrl(picture) + "\") " + std::to_string(file.hotSpotX) + " " +
+               std::to_string(file.hotSpotY) + ", " + fallback;
+    };
+    switch (pointer) {
+    case layout::Pointer::WritingHand:
+        return hand(layout::Picture::WritingHand, "text");
+    case layout::Pointer::PointingHand:
+        return hand(layout::Picture::PointingHand, "pointer");
+    case layout::Pointer::TextBeam:
+        return "text";
+    default:
+        return "default";
+    }
 }
 
 val control(const std::string& name, const layout::Rect& rect, layout::Pointer pointer)
@@ -69,7 +136,7 @@ val control(const std::string& name, const layout::Rect& rect, layout::Pointer p
     look.set("top", rect.top);
     look.set("width", rect.width);
     look.set("height", rect.height);
-    look.set("pointer", pointerName(pointer));
+    look.set("cursor", cursorOf(pointer));
     return look;
 }
 
@@ -90,11 +157,15 @@ val layoutOfControls()
         look.set("background", label.background ? val(*label.background) : val::null());
         look.set("sunken", label.sunkenBorder);
         look.set("centred", label.alignment == layout::Align::Centre);
+        look.set("spokenName", spokenNameOfLabel(label.number));
         looks.emplace(name, look);
     }
     for (const layout::PictureLook& picture : layout::pictures()) {
         const std::string name = "Image" + std::to_string(picture.number);
-        looks.emplace(name, control(name, picture.rect, layout::Pointer::Arrow));
+        val look = control(name, picture.rect, layout::Pointer::Arrow);
+        look.set("picture", pictureUrl(layout::pictureOfImage(picture.number)));
+        look.set("spokenName", spokenNameOfImage(picture.number));
+        looks.emplace(name, look);
     }
     val ordered = val::array();
     for (const std::string& name : layout::stackingBackToFront())
@@ -102,14 +173,13 @@ val layoutOfControls()
     return ordered;
 }
 
-// The row and column header labels of a box, and whether it adds.
+// The row and column header labels of a box.
 val headersOf(int box)
 {
     const Cell cell = cellAt(box);
     val headers = val::array();
     headers.call<void>("push", cell.rowHeaderLabel);
     headers.call<void>("push", cell.columnHeaderLabel);
-    headers.call<void>("push", cell.table == Table::Addition);
     return headers;
 }
 
@@ -127,6 +197,15 @@ EMSCRIPTEN_BINDINGS(vendaro)
         .function("KeyUp", &Drill::KeyUp);
     emscripten::function("layout", &layoutOfControls);
     emscripten::function("headersOf", &headersOf);
+    emscripten::function("characterCode", &characterCodeOf);
+    emscripten::function("isEditingKey", &isEditingKeyOf);
+    emscripten::function("retyping", &retypingOf);
+    emscripten::function("spokenName", &spokenName);
+    emscripten::constant("title", std::string(layout::kTitle));
+    emscripten::constant("boardPicture", pictureUrl(layout::Picture::Board));
+    emscripten::constant("boardWidth", layout::kClientWidth);
+    emscripten::constant("boardHeight", layout::kClientHeight);
+    emscripten::constant("backspace", kBackspace);
     emscripten::constant("boxFontPixels", layout::kBoxFontPixels);
     emscripten::constant("boxText", layout::kBoxText);
     emscripten::constant("boxBackground", layout::kBoxBackground);

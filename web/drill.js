@@ -9,14 +9,13 @@ const boxes = [];
 const labels = [];
 const images = [];
 const accepted = []; // each box's text as the filter last left it
-const pictures = { 1: "addition_arrows", 2: "subtraction_arrows", 3: "waiting_face", 4: "right_face", 5: "wrong_face" };
-const faceNames = { 3: "Scrivi il risultato", 4: "Esatto!", 5: "Sbagliato" };
+const backspace = vendaro.backspace;
 const css = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
 
 function place(element, look) {
   element.id = look.name;
   Object.assign(element.style, { left: `${look.left}px`, top: `${look.top}px`, width: `${look.width}px`, height: `${look.height}px` });
-  element.classList.add(look.pointer);
+  element.style.cursor = look.cursor;
   return board.appendChild(element);
 }
 
@@ -24,6 +23,7 @@ function makeLabel(look) {
   const label = place(document.createElement("div"), look);
   label.classList.add("label", ...(look.sunken ? ["sunken"] : []));
   label.textContent = look.caption;
+  if (look.spokenName) label.ariaLabel = look.spokenName;
   Object.assign(label.style, {
     fontSize: `${look.fontPixels}px`, color: css(look.textColour), textAlign: look.centred ? "center" : "left",
     background: look.background === null ? "transparent" : css(look.background), padding: look.sunken ? "1px" : "0",
@@ -31,35 +31,27 @@ function makeLabel(look) {
   return label;
 }
 
-function makeImage(look, number) {
+function makeImage(look) {
   const image = place(document.createElement("img"), look);
-  image.src = `${pictures[number]}.svg`;
-  image.alt = faceNames[number] ?? "";
+  image.src = look.picture;
+  image.alt = look.spokenName;
   return image;
 }
 
-// The character code a key types, as the drill's filter takes it on the desktop
-// too: Backspace 8, Enter 13, Escape 27, Ctrl+A..Ctrl+Z 1..26, else the
-// character typed; null for a key that types none.
-function characterCode(event) {
-  const named = { Backspace: 8, Enter: 13, Escape: 27 }[event.key];
-  if (named) return named;
-  if (event.ctrlKey && /^[a-z]$/i.test(event.key)) return event.key.toUpperCase().charCodeAt(0) - 64;
-  return [...event.key].length === 1 ? event.key.charCodeAt(0) : null;
-}
+// The character code a key types, null for none, by the desktop's rule.
+const characterCode = (event) => vendaro.characterCode(event.key, event.ctrlKey, event.shiftKey);
 
-// Caret moves and Delete keep their meaning; any other key that types nothing
-// (paste, cut and undo among them) does nothing, as on the desktop.
-const editingKey = (event) =>
-  ["ArrowLeft", "ArrowRight", "Home", "End", "Tab"].includes(event.key) || (event.key === "Delete" && !event.shiftKey);
+// Caret moves and Delete keep their meaning, and Tab moves on; any other key
+// that types nothing (paste, cut and undo among them) does nothing.
+const editingKey = (event) => event.key === "Tab" || vendaro.isEditingKey(event.key, event.ctrlKey, event.shiftKey);
 
 // A key press: the filter first, then the box inserts what it let through.
 function type(number, keyChar) {
   const box = boxes[number];
   const code = drill.KeyPress(number, keyChar);
   const [start, end] = [box.selectionStart, box.selectionEnd];
-  if (code === 8 && (start < end || start > 0)) box.setRangeText("", start < end ? start : start - 1, end, "end");
-  else if (code !== 0 && code !== 8) box.setRangeText(String.fromCharCode(code), start, end, "end");
+  if (code === backspace && (start < end || start > 0)) box.setRangeText("", start < end ? start : start - 1, end, "end");
+  else if (code !== 0 && code !== backspace) box.setRangeText(String.fromCharCode(code), start, end, "end");
   accepted[number] = box.value;
 }
 
@@ -69,22 +61,15 @@ function typeAndRelease(number, keyChar) {
 }
 
 // Text that reached the box any other way (an input method, a touch keyboard, an
-// assistive tool) is put back and typed again: a backspace for each character
-// taken away, then each one put in, pressed and released.
+// assistive tool) is put back and its difference typed through the filter.
 function retype(number) {
   const box = boxes[number];
-  const [before, after] = [accepted[number], box.value];
-  let head = 0;
-  while (head < before.length && head < after.length && before[head] === after[head]) ++head;
-  let tail = 0;
-  while (tail < before.length - head && tail < after.length - head && before.at(-1 - tail) === after.at(-1 - tail)) ++tail;
-  box.value = before;
-  box.setSelectionRange(before.length - tail, before.length - tail);
-  for (let i = head; i < before.length - tail; ++i) typeAndRelease(number, 8);
-  for (const character of after.slice(head, after.length - tail)) typeAndRelease(number, character.charCodeAt(0));
+  const { caret, keys } = vendaro.retyping(accepted[number], box.value);
+  box.value = accepted[number];
+  box.setSelectionRange(caret, caret);
+  for (const key of keys) typeAndRelease(number, key);
 }
 
-let lastFocused = 0;
 let pageLeft = false;
 addEventListener("blur", () => (pageLeft = true));
 
@@ -100,8 +85,8 @@ function makeBox(look, number) {
   let ownDelete = false;
   // Coming back to the page is no new arrival in the box; Tab leaves the caret after the digits.
   box.addEventListener("focus", () => {
-    if (!(pageLeft && number === lastFocused)) drill.GotFocus(number);
-    [lastFocused, pageLeft] = [number, false];
+    drill.GotFocus(number, pageLeft);
+    pageLeft = false;
     box.setSelectionRange(box.value.length, box.value.length);
   });
   box.addEventListener("keydown", (event) => {
@@ -125,22 +110,23 @@ function makeBox(look, number) {
   return box;
 }
 
-board.appendChild(Object.assign(document.createElement("img"), { src: "board.svg", className: "board", alt: "" }));
+document.title = vendaro.title;
+Object.assign(board.style, { width: `${vendaro.boardWidth}px`, height: `${vendaro.boardHeight}px` });
+board.appendChild(Object.assign(document.createElement("img"), { src: vendaro.boardPicture, className: "board", alt: "" }));
 // Labels and pictures never take the focus: a click on them leaves it where it is.
 board.addEventListener("mousedown", (event) => event.target.tagName !== "INPUT" && event.preventDefault());
 for (const look of vendaro.layout()) {
   const number = Number(look.name.replace(/\D+/, ""));
   if (look.name.startsWith("Text")) boxes[number] = makeBox(look, number);
   else if (look.name.startsWith("Label")) labels[number] = makeLabel(look);
-  else images[number] = makeImage(look, number);
+  else images[number] = makeImage(look);
 }
 
 // A box is named after its operation for a screen reader, as on the desktop: "7 più 5".
 function nameBoxes() {
   boxes.forEach((box, number) => {
-    const [row, column, addition] = vendaro.headersOf(number);
-    const [left, right] = [labels[row].textContent, labels[column].textContent];
-    box.ariaLabel = left && right ? `${left} ${addition ? "più" : "meno"} ${right}` : "";
+    const [row, column] = vendaro.headersOf(number);
+    box.ariaLabel = vendaro.spokenName(number, labels[row].textContent, labels[column].textContent);
   });
 }
 
@@ -159,15 +145,14 @@ const drill = new vendaro.Drill({
     document.getElementById("ended").hidden = false;
   },
 });
-labels[22].ariaLabel = "Nuovo esercizio";
-labels[23].ariaLabel = "Esci";
 labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && drill.Label22_Click());
 labels[23].addEventListener("click", () => drill.Label23_Click());
 
 // The board keeps its proportions and fills as much of the window as it can.
 function fit() {
-  const scale = Math.min(innerWidth / 792, innerHeight / 566);
-  board.style.transform = `translate(${(innerWidth - 792 * scale) / 2}px, ${(innerHeight - 566 * scale) / 2}px) scale(${scale})`;
+  const [width, height] = [vendaro.boardWidth, vendaro.boardHeight];
+  const scale = Math.min(innerWidth / width, innerHeight / height);
+  board.style.transform = `translate(${(innerWidth - width * scale) / 2}px, ${(innerHeight - height * scale) / 2}px) scale(${scale})`;
 }
 addEventListener("resize", fit);
 fit();

@@ -1,11 +1,11 @@
-#include "app/form_layout.h"
+#include "form_layout.h"
 
-#include "exercise/cells.h"
+#include "cells.h"
 
 #include <algorithm>
 #include <array>
 
-namespace layout {
+namespace vendaro::layout {
 namespace {
 
 // Each table is a grid of 65 px squares on a 64 px pitch, so neighbours share a line.
@@ -121,4 +121,4 @@ std::vector<std::string> stackingBackToFront()
     return names;
 }
 
-} // namespace layout
+} // namespace vendaro::layout

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercise/controls.h"
+#include "controls.h"
 
 #include <optional>
 #include <string>
@@ -9,7 +9,7 @@
 // Where every control of the window stands and how it looks when created.
 // Places are laid out in twips for 96 dpi, 15 twips to the pixel. Plain C++:
 // the desktop window and the browser page both build from it.
-namespace layout {
+namespace vendaro::layout {
 
 constexpr int kTwipsPerPixel = 15;
 constexpr int kClientWidth = 792;
@@ -58,4 +58,4 @@ std::vector<PictureLook> pictures(); // Image1..Image5
 // Control names from the back of the window to the front.
 std::vector<std::string> stackingBackToFront();
 
-} // namespace layout
+} // namespace vendaro::layout
