@@ -2,6 +2,8 @@
 // and their events call the drill's own handlers, compiled from the same C++ as
 // the desktop window; this module does only what a window toolkit does there.
 import Vendaro from "./vendaro.js";
+import { fit } from "./fit.js";
+import { setUpSide } from "./pad.js";
 
 const vendaro = await Vendaro();
 const board = document.getElementById("board");
@@ -51,7 +53,7 @@ function characterCode(event) {
 // Caret moves and Delete keep their meaning; any other key that types nothing
 // (paste, cut and undo among them) does nothing, as on the desktop.
 const editingKey = (event) =>
-  ["ArrowLeft", "ArrowRight", "Home", "End", "Tab"].includes(event.key) || (event.key === "Delete" && !event.shiftKey);
+  ["ArrowLeft", "ArrowRight", "Home", "End"].includes(event.key) || (event.key === "Delete" && !event.shiftKey);
 
 // A key press: the filter first, then the box inserts what it let through.
 function type(number, keyChar) {
@@ -84,6 +86,18 @@ function retype(number) {
   for (const character of after.slice(head, after.length - tail)) typeAndRelease(number, character.charCodeAt(0));
 }
 
+// Delete takes characters away with no key press, as on the desktop: a change that only took some away is kept.
+function onlyTakenAway(before, after) {
+  const kept = Array.from({ length: after.length + 1 }, (_, k) => before.startsWith(after.slice(0, k)) && before.endsWith(after.slice(k)));
+  return after.length < before.length && kept.includes(true);
+}
+
+// Tab and Shift+Tab go round the 40 boxes, as on the desktop.
+function tabRound(event, number) {
+  event.preventDefault();
+  boxes[event.shiftKey ? ((number + 38) % 40) + 1 : (number % 40) + 1].focus();
+}
+
 let lastFocused = 0;
 let pageLeft = false;
 addEventListener("blur", () => (pageLeft = true));
@@ -97,7 +111,6 @@ function makeBox(look, number) {
     font: `700 ${vendaro.boxFontPixels}px Tahoma`, color: css(vendaro.boxText), background: css(vendaro.boxBackground),
   });
   accepted[number] = "";
-  let ownDelete = false;
   // Coming back to the page is no new arrival in the box; Tab leaves the caret after the digits.
   box.addEventListener("focus", () => {
     if (!(pageLeft && number === lastFocused)) drill.GotFocus(number);
@@ -106,18 +119,19 @@ function makeBox(look, number) {
   });
   box.addEventListener("keydown", (event) => {
     if (event.isComposing || event.key === "Unidentified") return;
+    if (event.key === "Tab") return tabRound(event, number);
     const code = characterCode(event);
     if (code !== null || !editingKey(event)) event.preventDefault();
     if (code !== null) type(number, code);
   });
   box.addEventListener("keyup", () => drill.KeyUp(number));
   box.addEventListener("beforeinput", (event) => {
-    ownDelete = event.inputType === "deleteContentForward";
-    const typed = ["insertText", "insertReplacementText", "deleteContentBackward", "insertCompositionText"];
-    if (!ownDelete && !typed.includes(event.inputType)) event.preventDefault();
+    const typed = ["insertText", "insertReplacementText", "deleteContentBackward", "insertCompositionText", "deleteContentForward"];
+    if (!typed.includes(event.inputType)) event.preventDefault();
   });
+  // Whatever came before, what changed decides: a Delete's taking away is kept, anything else typed again.
   box.addEventListener("input", (event) => {
-    if (ownDelete) accepted[number] = box.value;
+    if (event.inputType === "deleteContentForward" && onlyTakenAway(accepted[number], box.value)) accepted[number] = box.value;
     else if (!event.isComposing) retype(number);
   });
   box.addEventListener("compositionend", () => retype(number));
@@ -126,8 +140,8 @@ function makeBox(look, number) {
 }
 
 board.appendChild(Object.assign(document.createElement("img"), { src: "board.svg", className: "board", alt: "" }));
-// Labels and pictures never take the focus: a click on them leaves it where it is.
-board.addEventListener("mousedown", (event) => event.target.tagName !== "INPUT" && event.preventDefault());
+// Nothing but a box takes the focus: a click or a tap elsewhere, on the pad too, leaves it where it is.
+document.addEventListener("mousedown", (event) => event.target.tagName !== "INPUT" && event.preventDefault());
 for (const look of vendaro.layout()) {
   const number = Number(look.name.replace(/\D+/, ""));
   if (look.name.startsWith("Text")) boxes[number] = makeBox(look, number);
@@ -140,7 +154,7 @@ function nameBoxes() {
   boxes.forEach((box, number) => {
     const [row, column, addition] = vendaro.headersOf(number);
     const [left, right] = [labels[row].textContent, labels[column].textContent];
-    box.ariaLabel = left && right ? `${left} ${addition ? "più" : "meno"} ${right}` : "";
+    box.ariaLabel = left && right ? `${left} ${addition ? "più" : "meno"} ${right}` : addition ? "addizione" : "sottrazione";
   });
 }
 
@@ -153,24 +167,39 @@ const drill = new vendaro.Drill({
     nameBoxes();
   },
   setLabel22Enabled: (enabled) => labels[22].setAttribute("aria-disabled", String(!enabled)),
-  setImageVisible: (number, visible) => (images[number].hidden = !visible),
+  setImageVisible: (number, visible) => {
+    images[number].hidden = !visible;
+    // A new node, so that the same verdict twice is said twice.
+    if (visible && [4, 5].includes(number)) document.getElementById("verdict").replaceChildren(faceNames[number]);
+  },
   endProgram: () => {
     board.remove();
+    side.remove();
     document.getElementById("ended").hidden = false;
   },
 });
-labels[22].ariaLabel = "Nuovo esercizio";
-labels[23].ariaLabel = "Esci";
+nameBoxes();
+for (const [number, name] of [[22, "Nuovo esercizio"], [23, "Esci"]]) Object.assign(labels[number], { role: "button", ariaLabel: name });
 labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && drill.Label22_Click());
 labels[23].addEventListener("click", () => drill.Label23_Click());
 
-// The board keeps its proportions and fills as much of the window as it can.
-function fit() {
-  const scale = Math.min(innerWidth / 792, innerHeight / 566);
-  board.style.transform = `translate(${(innerWidth - 792 * scale) / 2}px, ${(innerHeight - 566 * scale) / 2}px) scale(${scale})`;
-}
-addEventListener("resize", fit);
-fit();
+// A pad key is a key pressed and released in the box that has the focus; while the pad shows, the boxes ask for no keyboard.
+const side = document.getElementById("side");
+let padShown = false;
+const refit = () => fit(board, side, padShown);
+setUpSide({
+  press: (code) => {
+    const number = boxes.indexOf(document.activeElement);
+    if (number > 0) typeAndRelease(number, code);
+  },
+  padShown: (shown) => {
+    padShown = shown;
+    for (const box of boxes.slice(1)) box.inputMode = shown ? "none" : "numeric";
+    refit();
+  },
+});
+addEventListener("resize", refit);
+visualViewport.addEventListener("resize", refit);
 
 // Everything is loaded before the drill starts, so that it goes on without a network.
 await Promise.all([...board.querySelectorAll("img")].map((image) => image.decode()));
