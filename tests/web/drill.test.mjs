@@ -37,6 +37,7 @@ const look = (page) =>
       answers: upTo(40, answer),
       face: [3, 4, 5].filter((k) => !$(`Image${k}`)?.hidden),
       ink: upTo(40, (k) => $(`Text${k}`) && getComputedStyle($(`Text${k}`)).color),
+      text: upTo(40, (k) => $(`Text${k}`)?.value),
       captions: upTo(31, caption),
       chalkDisabled: $("Label22")?.ariaDisabled === "true",
       ended: !$("ended").hidden && !$("Text1"),
@@ -47,6 +48,12 @@ const look = (page) =>
 
 // The same digits as the right answer but the last, so that the box is judged.
 const wrong = (answer) => answer.slice(0, -1) + ((Number(answer.at(-1)) + 1) % 10);
+// A key pressed with a modifier held; `command` is the editing command Chromium carries out for it.
+async function chord(page, modifier, key, command) {
+  await page.keyboard.down(modifier);
+  await page.keyboard.press(key, { commands: command && [command] });
+  await page.keyboard.up(modifier);
+}
 
 for (const engine of ["chromium", "firefox"]) {
   describe(engine, () => {
@@ -95,9 +102,7 @@ for (const engine of ["chromium", "firefox"]) {
       assert.deepEqual([seen.chalkDisabled, seen.captions[25], seen.captions[29], seen.picturesShown], [false, "19", "20", true]);
       await page.keyboard.press("Tab");
       assert.equal((await look(page)).focused, "Text1");
-      await page.keyboard.down("Shift");
-      await page.keyboard.press("Tab");
-      await page.keyboard.up("Shift");
+      await chord(page, "Shift", "Tab");
       assert.equal((await look(page)).focused, "Text40");
 
       // The whole board grows with the window, keeping its proportions, and its disc still ends the drill.
@@ -111,20 +116,13 @@ for (const engine of ["chromium", "firefox"]) {
     test("no route but typing puts text in a box", async () => {
       const page = await open(browser, server.address);
       const box = await page.$(`#Text${(await look(page)).answers.findIndex((answer) => answer.length === 2)}`);
-      const chord = (modifier, key, command) => async () => {
-        await page.keyboard.down(modifier);
-        await page.keyboard.press(key, { commands: [command] });
-        await page.keyboard.up(modifier);
-      };
-      const routes = {
-        "Ctrl+V": chord("Control", "KeyV", "paste"), "Shift+Insert": chord("Shift", "Insert", "paste"),
-        "Ctrl+X": chord("Control", "KeyX", "cut"), "Shift+Delete": chord("Shift", "Delete", "cut"), "Ctrl+Z": chord("Control", "KeyZ", "undo"),
-        // A Delete that takes nothing away, then text with no beforeinput, as some assistive tools insert it.
-        "Delete, insertText": async () => {
-          await page.keyboard.press("End");
-          await page.keyboard.press("Delete");
-          await page.evaluate(() => document.execCommand("insertText", false, "xyz"));
-        },
+      const routes = Object.fromEntries(
+        [["Control", "KeyV", "paste"], ["Shift", "Insert", "paste"], ["Control", "KeyX", "cut"], ["Shift", "Delete", "cut"],
+          ["Control", "KeyZ", "undo"]].map((keys) => [keys.join("+"), () => chord(page, ...keys)]));
+      // A Delete that takes nothing away, then text with no beforeinput, as some assistive tools insert it.
+      routes["Delete, insertText"] = async () => {
+        for (const key of ["End", "Delete"]) await page.keyboard.press(key);
+        await page.evaluate(() => document.execCommand("insertText", false, "xyz"));
       };
       if (engine === "chromium") {
         const session = await page.createCDPSession();
@@ -139,9 +137,7 @@ for (const engine of ["chromium", "firefox"]) {
       for (const [route, take] of Object.entries(routes)) {
         await box.click();
         for (const key of ["End", "Backspace", "Backspace", "1"]) await page.keyboard.press(key);
-        await page.keyboard.down("Shift");
-        await page.keyboard.press("Home");
-        await page.keyboard.up("Shift");
+        await chord(page, "Shift", "Home");
         await page.evaluate(() => navigator.clipboard.writeText("12"));
         await take();
         assert.equal(await box.evaluate((element) => element.value), "1", route);
@@ -183,21 +179,20 @@ function chromiumOnly(opened) {
       for (const padShown of [touch, !touch]) {
         const seen = await page.evaluate(() => {
           const { clientWidth: width, clientHeight: height, scrollWidth, scrollHeight } = document.documentElement;
+          const [board, side] = ["board", "side"].map((id) => document.getElementById(id).getBoundingClientRect());
+          const [left, top, right, bottom] = [board.left, board.top, side.right, side.bottom]; // the side is right of or under the board
           const pad = document.getElementById("pad");
-          const parts = ["board", "side"].map((id) => document.getElementById(id).getBoundingClientRect());
-          const [left, top] = [Math.min(...parts.map((r) => r.left)), Math.min(...parts.map((r) => r.top))];
-          const [right, bottom] = [Math.max(...parts.map((r) => r.right)), Math.max(...parts.map((r) => r.bottom))];
           const keys = [...pad.querySelectorAll("button")].map((key) => key.getBoundingClientRect());
           return {
             inSight: left >= 0 && top >= 0 && right <= width && bottom <= height && scrollWidth <= width && scrollHeight <= height,
             fills: width - (right - left) < 1.5 || height - (bottom - top) < 1.5,
             zoom: visualViewport.scale,
             padShown: !pad.hidden,
-            smallestKey: Math.min(...keys.map((key) => Math.min(key.width, key.height))) >= 56 || pad.hidden,
+            bigKeys: pad.hidden || keys.every((key) => Math.min(key.width, key.height) >= 56),
             keyboard: document.getElementById("Text1").inputMode,
           };
         });
-        const expected = { inSight: true, fills: true, zoom: 1, padShown, smallestKey: true, keyboard: padShown ? "none" : "numeric" };
+        const expected = { inSight: true, fills: true, zoom: 1, padShown, bigKeys: true, keyboard: padShown ? "none" : "numeric" };
         assert.deepEqual(seen, expected, `${width} x ${height}`);
         await page.click("#padSwitch");
       }
@@ -213,24 +208,20 @@ function chromiumOnly(opened) {
       await page.touchscreen.tap(x + width / 2, y + height / 2);
     };
     await tap("#Label22");
-    await page.evaluate(() => {
-      window.said = [];
-      new MutationObserver(() => said.push(document.getElementById("verdict").textContent)).observe(document.getElementById("verdict"), { childList: true });
-    });
+    const verdict = await page.$("#verdict");
+    await verdict.evaluate((region) => new MutationObserver(() => (region.said ??= []).push(region.textContent)).observe(region, { childList: true }));
     const { answers } = await look(page);
     const k = answers.findIndex((answer) => answer.length === 2);
-    const digits = async (text) => {
-      for (const digit of text) await tap(`#pad [value="${digit.charCodeAt(0)}"]`);
+    const taps = async (codes) => {
+      for (const code of codes) await tap(`#pad [value="${code}"]`);
     };
     await tap(`#Text${k}`);
-    await digits(wrong(answers[k]) + answers[k][0]);
-    await tap('#pad [value="8"]');
-    const value = () => page.$eval(`#Text${k}`, (box) => box.value);
-    assert.equal(await value(), "");
-    await digits(answers[k]);
+    await taps([...wrong(answers[k]) + answers[k][0], "\b"].map((digit) => digit.charCodeAt(0)));
+    assert.equal((await look(page)).text[k], "");
+    await taps([...answers[k]].map((digit) => digit.charCodeAt(0)));
     const seen = await look(page);
-    assert.deepEqual([await value(), seen.ink[k], seen.focused], [answers[k], "rgb(0, 128, 0)", `Text${k}`]);
-    assert.deepEqual(await page.evaluate(() => said), ["Sbagliato", "Esatto!"]);
+    assert.deepEqual([seen.text[k], seen.ink[k], seen.focused], [answers[k], "rgb(0, 128, 0)", `Text${k}`]);
+    assert.deepEqual(await verdict.evaluate((region) => region.said), ["Sbagliato", "Esatto!"]);
     // A keyboard still types with the pad shown.
     await page.keyboard.press("Tab");
     await page.keyboard.type(answers[(k % 40) + 1]);
