@@ -13,6 +13,8 @@ std::string spokenName(int cell, const std::string& rowHeader, const std::string
     return rowHeader + sign + columnHeader;
 }
 
+std::string tableName(int cell) { return tableOf(cell) == Table::Addition ? "addizione" : "sottrazione"; }
+
 std::string spokenNameOfLabel(int label)
 {
     switch (label) {

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds everything with warnings as errors and runs every test: the desktop
-# suite, then the browser edition in Chromium.
+# suite, then the browser edition in Chromium and Firefox ESR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test

@@ -201,6 +201,8 @@ EMSCRIPTEN_BINDINGS(vendaro)
     emscripten::function("isEditingKey", &isEditingKeyOf);
     emscripten::function("retyping", &retypingOf);
     emscripten::function("spokenName", &spokenName);
+    emscripten::function("tableName", &tableName);
+    emscripten::constant("waitingFace", faces::waiting);
     emscripten::constant("title", std::string(layout::kTitle));
     emscripten::constant("boardPicture", pictureUrl(layout::Picture::Board));
     emscripten::constant("boardWidth", layout::kClientWidth);

@@ -2,6 +2,8 @@
 // and their events call the drill's own handlers, compiled from the same C++ as
 // the desktop window; this module does only what a window toolkit does there.
 import Vendaro from "./vendaro.js";
+import { fit } from "./fit.js";
+import { setUpSide } from "./pad.js";
 
 const vendaro = await Vendaro();
 const board = document.getElementById("board");
@@ -23,7 +25,8 @@ function makeLabel(look) {
   const label = place(document.createElement("div"), look);
   label.classList.add("label", ...(look.sunken ? ["sunken"] : []));
   label.textContent = look.caption;
-  if (look.spokenName) label.ariaLabel = look.spokenName;
+  // The click areas are buttons to assistive technology, named by what they do.
+  if (look.spokenName) Object.assign(label, { role: "button", ariaLabel: look.spokenName });
   Object.assign(label.style, {
     fontSize: `${look.fontPixels}px`, color: css(look.textColour), textAlign: look.centred ? "center" : "left",
     background: look.background === null ? "transparent" : css(look.background), padding: look.sunken ? "1px" : "0",
@@ -41,9 +44,9 @@ function makeImage(look) {
 // The character code a key types, null for none, by the desktop's rule.
 const characterCode = (event) => vendaro.characterCode(event.key, event.ctrlKey, event.shiftKey);
 
-// Caret moves and Delete keep their meaning, and Tab moves on; any other key
-// that types nothing (paste, cut and undo among them) does nothing.
-const editingKey = (event) => event.key === "Tab" || vendaro.isEditingKey(event.key, event.ctrlKey, event.shiftKey);
+// Caret moves and Delete keep their meaning; any other key that types nothing
+// (paste, cut and undo among them) does nothing, as on the desktop.
+const editingKey = (event) => vendaro.isEditingKey(event.key, event.ctrlKey, event.shiftKey);
 
 // A key press: the filter first, then the box inserts what it let through.
 function type(number, keyChar) {
@@ -70,6 +73,18 @@ function retype(number) {
   for (const key of keys) typeAndRelease(number, key);
 }
 
+// Delete takes characters away with no key press, as on the desktop: a change that only took some away is kept.
+function onlyTakenAway(before, after) {
+  return after.length < before.length && vendaro.retyping(before, after).keys.every((key) => key === backspace);
+}
+
+// Tab and Shift+Tab go round the boxes, as on the desktop.
+function tabRound(event, number) {
+  event.preventDefault();
+  const count = boxes.length - 1;
+  boxes[((number - 1 + (event.shiftKey ? count - 1 : 1)) % count) + 1].focus();
+}
+
 let pageLeft = false;
 addEventListener("blur", () => (pageLeft = true));
 
@@ -82,7 +97,6 @@ function makeBox(look, number) {
     font: `700 ${vendaro.boxFontPixels}px Tahoma`, color: css(vendaro.boxText), background: css(vendaro.boxBackground),
   });
   accepted[number] = "";
-  let ownDelete = false;
   // Coming back to the page is no new arrival in the box; Tab leaves the caret after the digits.
   box.addEventListener("focus", () => {
     drill.GotFocus(number, pageLeft);
@@ -91,18 +105,19 @@ function makeBox(look, number) {
   });
   box.addEventListener("keydown", (event) => {
     if (event.isComposing || event.key === "Unidentified") return;
+    if (event.key === "Tab") return tabRound(event, number);
     const code = characterCode(event);
     if (code !== null || !editingKey(event)) event.preventDefault();
     if (code !== null) type(number, code);
   });
   box.addEventListener("keyup", () => drill.KeyUp(number));
   box.addEventListener("beforeinput", (event) => {
-    ownDelete = event.inputType === "deleteContentForward";
-    const typed = ["insertText", "insertReplacementText", "deleteContentBackward", "insertCompositionText"];
-    if (!ownDelete && !typed.includes(event.inputType)) event.preventDefault();
+    const typed = ["insertText", "insertReplacementText", "deleteContentBackward", "insertCompositionText", "deleteContentForward"];
+    if (!typed.includes(event.inputType)) event.preventDefault();
   });
+  // Whatever came before, what changed decides: a Delete's taking away is kept, anything else typed again.
   box.addEventListener("input", (event) => {
-    if (ownDelete) accepted[number] = box.value;
+    if (event.inputType === "deleteContentForward" && onlyTakenAway(accepted[number], box.value)) accepted[number] = box.value;
     else if (!event.isComposing) retype(number);
   });
   box.addEventListener("compositionend", () => retype(number));
@@ -113,8 +128,8 @@ function makeBox(look, number) {
 document.title = vendaro.title;
 Object.assign(board.style, { width: `${vendaro.boardWidth}px`, height: `${vendaro.boardHeight}px` });
 board.appendChild(Object.assign(document.createElement("img"), { src: vendaro.boardPicture, className: "board", alt: "" }));
-// Labels and pictures never take the focus: a click on them leaves it where it is.
-board.addEventListener("mousedown", (event) => event.target.tagName !== "INPUT" && event.preventDefault());
+// Nothing but a box takes the focus: a click or a tap elsewhere, on the pad too, leaves it where it is.
+document.addEventListener("mousedown", (event) => event.target.tagName !== "INPUT" && event.preventDefault());
 for (const look of vendaro.layout()) {
   const number = Number(look.name.replace(/\D+/, ""));
   if (look.name.startsWith("Text")) boxes[number] = makeBox(look, number);
@@ -126,7 +141,7 @@ for (const look of vendaro.layout()) {
 function nameBoxes() {
   boxes.forEach((box, number) => {
     const [row, column] = vendaro.headersOf(number);
-    box.ariaLabel = vendaro.spokenName(number, labels[row].textContent, labels[column].textContent);
+    box.ariaLabel = vendaro.spokenName(number, labels[row].textContent, labels[column].textContent) || vendaro.tableName(number);
   });
 }
 
@@ -139,23 +154,38 @@ const drill = new vendaro.Drill({
     nameBoxes();
   },
   setLabel22Enabled: (enabled) => labels[22].setAttribute("aria-disabled", String(!enabled)),
-  setImageVisible: (number, visible) => (images[number].hidden = !visible),
+  setImageVisible: (number, visible) => {
+    images[number].hidden = !visible;
+    // A new node, so that the same verdict twice is said twice.
+    if (visible && number !== vendaro.waitingFace) document.getElementById("verdict").replaceChildren(images[number].alt);
+  },
   endProgram: () => {
     board.remove();
+    side.remove();
     document.getElementById("ended").hidden = false;
   },
 });
+nameBoxes();
 labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && drill.Label22_Click());
 labels[23].addEventListener("click", () => drill.Label23_Click());
 
-// The board keeps its proportions and fills as much of the window as it can.
-function fit() {
-  const [width, height] = [vendaro.boardWidth, vendaro.boardHeight];
-  const scale = Math.min(innerWidth / width, innerHeight / height);
-  board.style.transform = `translate(${(innerWidth - width * scale) / 2}px, ${(innerHeight - height * scale) / 2}px) scale(${scale})`;
-}
-addEventListener("resize", fit);
-fit();
+// A pad key is a key pressed and released in the box that has the focus; while the pad shows, the boxes ask for no keyboard.
+const side = document.getElementById("side");
+let padShown = false;
+const refit = () => fit(board, side, padShown);
+setUpSide({
+  press: (code) => {
+    const number = boxes.indexOf(document.activeElement);
+    if (number > 0) typeAndRelease(number, code);
+  },
+  padShown: (shown) => {
+    padShown = shown;
+    for (const box of boxes.slice(1)) box.inputMode = shown ? "none" : "numeric";
+    refit();
+  },
+});
+addEventListener("resize", refit);
+visualViewport.addEventListener("resize", refit);
 
 // Everything is loaded before the drill starts, so that it goes on without a network.
 await Promise.all([...board.querySelectorAll("img")].map((image) => image.decode()));

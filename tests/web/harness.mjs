@@ -1,5 +1,5 @@
 // What every browser test needs: the built site served on a free port of the
-// loopback, and Debian's Chromium started headless to look at it.
+// loopback, and a browser started headless to look at it.
 import { spawn } from "node:child_process";
 import puppeteer from "puppeteer-core";
 
@@ -13,6 +13,8 @@ export async function serve(site = process.env.VENDARO_SITE, port = 0) {
 // Without the background-networking flags Chromium knocks at hosts this machine cannot reach.
 const chromiumFlags = "no-sandbox disable-gpu no-first-run disable-background-networking disable-component-update disable-sync";
 
-export function launch() {
+// Debian's Chromium over the DevTools protocol, or Debian's Firefox ESR over WebDriver BiDi.
+export function launch(engine = "chromium") {
+  if (engine === "firefox") return puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" });
   return puppeteer.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags.split(" ").map((flag) => `--${flag}`) });
 }
