@@ -38,6 +38,7 @@ const look = (page) =>
       face: [3, 4, 5].filter((k) => !$(`Image${k}`)?.hidden),
       ink: upTo(40, (k) => $(`Text${k}`) && getComputedStyle($(`Text${k}`)).color),
       text: upTo(40, (k) => $(`Text${k}`)?.value),
+      names: upTo(40, (k) => $(`Text${k}`)?.ariaLabel),
       captions: upTo(31, caption),
       chalkDisabled: $("Label22")?.ariaDisabled === "true",
       ended: !$("ended").hidden && !$("Text1"),
@@ -75,6 +76,7 @@ for (const engine of ["chromium", "firefox"]) {
       let seen = await look(page);
       const { answers } = seen;
       assert.deepEqual([seen.captions[27], seen.captions[31], seen.chalkDisabled], ["20", "20", true]);
+      assert.deepEqual([seen.names[1], seen.names[40]], [`${seen.captions[6]} più ${seen.captions[2]}`, `${seen.captions[20]} meno ${seen.captions[15]}`]);
       await page.keyboard.type(answers[1]);
       seen = await look(page);
       assert.deepEqual([seen.face, seen.ink[1], seen.captions[25]], [[4], "rgb(0, 0, 192)", "1"]);
@@ -83,6 +85,10 @@ for (const engine of ["chromium", "firefox"]) {
       await page.keyboard.type(wrong(answers[2]));
       seen = await look(page);
       assert.deepEqual([seen.face, seen.ink[2]], [[5], "rgb(255, 0, 0)"]);
+      // Taken away by another route (an assistive tool, say), the digits are typed away as backspaces.
+      for (const _ of answers[2]) await page.evaluate(() => document.execCommand("delete"));
+      seen = await look(page);
+      assert.deepEqual([seen.text[2], seen.ink[2]], ["", "rgb(0, 0, 192)"]);
       await page.keyboard.type(answers[2]);
       seen = await look(page);
       assert.deepEqual([seen.face, seen.ink[2], seen.captions[25]], [[4], "rgb(0, 128, 0)", "1"]);
