@@ -10,7 +10,8 @@
 set -euo pipefail
 
 build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine fontforge-nox)
-web=(cmake emscripten fonts-wine fontforge-nox python3 python3-fonttools librsvg2-bin pngquant)
+web=(cmake emscripten fonts-wine fontforge-nox python3 python3-fonttools python3-brotli librsvg2-bin
+  pngquant)
 test=("${build[@]}" "${web[@]}" chromium xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
 memcheck=("${test[@]}" valgrind)
