@@ -2,7 +2,7 @@
 # Installs the Debian packages that the named tasks need and that are missing;
 # nothing when all are there, so it is safe to run before every build.
 #   scripts/deps.sh build      compiler, CMake, Qt and the fonts: build and run the drill
-#   scripts/deps.sh web        emscripten and the fonts: build the browser edition
+#   scripts/deps.sh web        emscripten, the fonts and the site's tools: build the browser edition
 #   scripts/deps.sh test       all of these and the tools of the test suite, Chromium and Firefox ESR among them
 #   scripts/deps.sh memcheck   and valgrind
 #   scripts/deps.sh look       an X server and a screenshot tool, to see the drill
@@ -10,7 +10,8 @@
 set -euo pipefail
 
 build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine fontforge-nox)
-web=(cmake emscripten fonts-wine fontforge-nox python3)
+web=(cmake emscripten fonts-wine fontforge-nox python3 python3-fonttools python3-brotli librsvg2-bin
+  pngquant)
 test=("${build[@]}" "${web[@]}" chromium firefox-esr xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
 memcheck=("${test[@]}" valgrind)
@@ -21,10 +22,14 @@ packages=()
 for task in "${@:-build}"; do
   case "$task" in
     build) packages+=("${build[@]}") ;;
-    web) packages+=("${web[@]}") ;;
+    web)
+      packages+=("${web[@]}")
+      # npm brings the closure compiler; a newer Node from elsewhere serves as well as Debian's.
+      command -v npm >/dev/null || packages+=(nodejs npm)
+      ;;
     test)
       packages+=("${test[@]}")
-      # Node and npm run the browser tests; a newer Node from elsewhere serves as well as Debian's.
+      # Node and npm run the browser tests, as above.
       command -v npm >/dev/null || packages+=(nodejs npm)
       ;;
     memcheck) packages+=("${memcheck[@]}") ;;

@@ -5,7 +5,9 @@ import puppeteer from "puppeteer-core";
 
 // Serves `site` (default: VENDARO_SITE) until stop() is called; resolves to { address, stop }.
 export async function serve(site = process.env.VENDARO_SITE, port = 0) {
-  const server = spawn("python3", ["-u", "-m", "http.server", String(port), "--bind", "127.0.0.1", "--directory", site]);
+  // Its log of requests is dropped: unread, it would fill the pipe and stall the server.
+  const server = spawn("python3", ["-u", "-m", "http.server", String(port), "--bind", "127.0.0.1", "--directory", site],
+    { stdio: ["ignore", "pipe", "ignore"] });
   const bound = await new Promise((resolve) => server.stdout.on("data", (data) => resolve(/port (\d+)/.exec(data)?.[1])));
   return { address: `http://127.0.0.1:${bound}`, port: Number(bound), stop: () => server.kill() };
 }

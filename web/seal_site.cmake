@@ -1,0 +1,21 @@
+# Writes SITE/service_worker.js from TEMPLATE: the list FILES (comma separated) to
+# precache, and the build's version, a hash of their names and contents. Files an
+# older build left in SITE go, so that the folder holds the site and nothing else.
+string(REPLACE "," ";" files "${FILES}")
+file(GLOB stale RELATIVE ${SITE} ${SITE}/*)
+list(REMOVE_ITEM stale ${files} service_worker.js)
+if(stale)
+  list(TRANSFORM stale PREPEND ${SITE}/)
+  file(REMOVE ${stale})
+endif()
+set(digests "")
+foreach(name IN LISTS files)
+  file(SHA256 ${SITE}/${name} digest)
+  string(APPEND digests "${name} ${digest}\n")
+endforeach()
+string(SHA256 version "${digests}")
+string(SUBSTRING ${version} 0 16 VERSION)
+list(TRANSFORM files PREPEND "\"")
+list(TRANSFORM files APPEND "\"")
+string(REPLACE ";" ", " FILES "${files}")
+configure_file(${TEMPLATE} ${SITE}/service_worker.js @ONLY)
