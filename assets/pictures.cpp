@@ -1,7 +1,10 @@
 #include "pictures.h"
 
+#include "assets_log.h"
+
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 #include <QSvgRenderer>
 
 #include <array>
@@ -32,6 +35,16 @@ constexpr QPoint pointingHandHotSpot{12, 1};
 
 const Source& sourceOf(Picture picture) { return sources.at(static_cast<std::size_t>(picture)); }
 
+// Said once however often the picture is asked for; the drill goes on without it.
+void reportIfBroken(const QSvgRenderer& renderer, const QString& path)
+{
+    static QSet<QString> reported;
+    if (renderer.isValid() || reported.contains(path))
+        return;
+    reported.insert(path);
+    qCWarning(assetsLog, "cannot load the picture %s", qUtf8Printable(path));
+}
+
 QImage rasterize(QSvgRenderer& renderer, QSize deviceSize)
 {
     QImage image(deviceSize, QImage::Format_ARGB32_Premultiplied);
@@ -41,20 +54,10 @@ QImage rasterize(QSvgRenderer& renderer, QSize deviceSize)
     return image;
 }
 
-// Draws the vector source straight at device resolution; the result shows at
-// logicalSize once the ratio is set.
-QPixmap render(const QString& path, QSize logical, qreal devicePixelRatio)
-{
-    QSvgRenderer renderer(path);
-    QPixmap result = QPixmap::fromImage(rasterize(renderer, (QSizeF(logical) * devicePixelRatio).toSize()));
-    result.setDevicePixelRatio(devicePixelRatio);
-    return result;
-}
-
 // The ratio on the pixmap lets Qt scale the logical hot spot to device pixels.
 QCursor pointer(const char* path, QPoint hotSpot, qreal devicePixelRatio)
 {
-    return QCursor(render(QString::fromLatin1(path), pointerSize, devicePixelRatio), hotSpot.x(), hotSpot.y());
+    return QCursor(rendered(QString::fromLatin1(path), pointerSize, devicePixelRatio), hotSpot.x(), hotSpot.y());
 }
 
 } // namespace
@@ -64,7 +67,18 @@ QSize logicalSize(Picture picture) { return sourceOf(picture).size; }
 QPixmap pixmap(Picture picture, qreal devicePixelRatio)
 {
     const Source& source = sourceOf(picture);
-    return render(QString::fromLatin1(source.path), source.size, devicePixelRatio);
+    return rendered(QString::fromLatin1(source.path), source.size, devicePixelRatio);
+}
+
+// Draws the vector source straight at device resolution; the result shows at
+// logicalSize once the ratio is set.
+QPixmap rendered(const QString& path, QSize logical, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(path);
+    reportIfBroken(renderer, path);
+    QPixmap result = QPixmap::fromImage(rasterize(renderer, (QSizeF(logical) * devicePixelRatio).toSize()));
+    result.setDevicePixelRatio(devicePixelRatio);
+    return result;
 }
 
 void draw(Picture picture, QPainter& painter)
@@ -73,8 +87,10 @@ void draw(Picture picture, QPainter& painter)
     static std::array<std::unique_ptr<QSvgRenderer>, sources.size()> renderers;
     const Source& source = sourceOf(picture);
     auto& renderer = renderers.at(static_cast<std::size_t>(picture));
-    if (!renderer)
+    if (!renderer) {
         renderer = std::make_unique<QSvgRenderer>(QString::fromLatin1(source.path));
+        reportIfBroken(*renderer, QString::fromLatin1(source.path));
+    }
     renderer->render(&painter, QRectF(QPointF(0, 0), source.size));
 }
 
@@ -90,7 +106,9 @@ QCursor pointingHandCursor(qreal devicePixelRatio)
 
 QIcon programIcon()
 {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/program_icon.svg"));
+    const QString path = QStringLiteral(":/pictures/program_icon.svg");
+    QSvgRenderer renderer(path);
+    reportIfBroken(renderer, path);
     QIcon icon;
     for (int side : {16, 32, 48, 64, 128}) {
         icon.addPixmap(QPixmap::fromImage(rasterize(renderer, {side, side})));

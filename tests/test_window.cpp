@@ -26,6 +26,7 @@ private slots:
     void paintsItsColours();
     void captionsHaveABoldStroke();
     void stackingTabOrderAndPictureSizes();
+    void brokenPictureIsSaidOnce();
     void playsAWholeExercise();
     void heldKeyIsJudgedOnceAndHalfAnswersGoOn();
     void noRouteButTypingPutsTextInABox_data();
@@ -146,6 +147,16 @@ void WindowTest::stackingTabOrderAndPictureSizes()
     QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(128, 128)));
     for (const QSize size : sizes)
         QVERIFY(QList<int>({16, 22, 24, 32, 48, 64, 128, 256}).contains(size.width()) && size.height() == size.width());
+}
+
+// A picture that does not load is said once, however often it is asked for.
+void WindowTest::brokenPictureIsSaidOnce()
+{
+    const QRegularExpression said("^cannot load the picture :/pictures/missing\\.svg$");
+    QTest::ignoreMessage(QtWarningMsg, said);
+    QTest::failOnWarning(said);
+    for (const qreal ratio : {1.0, 2.0})
+        pictures::rendered(":/pictures/missing.svg", {48, 48}, ratio);
 }
 
 // Every box answered from the keyboard, Tab moving on, as a pupil plays.
