@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <QTimer>
 
+#include <algorithm>
 #include <random>
 
 class WindowTest : public QObject {
@@ -356,7 +357,8 @@ QString brokenInvariant(Drill& drill, QString& offered)
 {
     for (int k = 1; k <= kCellCount; ++k) {
         const QString text = drill.box(k)->text();
-        if (text.size() > drill.expected(k).size() || !QRegularExpression("^[0-9]*$").match(text).hasMatch())
+        const bool digits = std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+        if (!digits || text.size() > drill.expected(k).size())
             return QStringLiteral("Text%1 holds \"%2\"").arg(k).arg(text);
     }
     for (const int score : {25, 29})
@@ -377,6 +379,8 @@ void WindowTest::invariantsHoldUnderRandomInput()
     const long events = qEnvironmentVariable("VENDARO_STORM_EVENTS", "4000").toLong();
     Drill drill;
     QVERIFY(drill.open());
+    // The invariants are on what the window holds; painting after every key would be most of the cost.
+    drill.form.setUpdatesEnabled(false);
     std::mt19937 random(seed);
     QString offered, broken;
     long event = 0, exercises = 0;
