@@ -32,6 +32,8 @@ private slots:
     void heldKeyIsJudgedOnceAndHalfAnswersGoOn();
     void noRouteButTypingPutsTextInABox_data();
     void noRouteButTypingPutsTextInABox();
+    void caretKeysMoveWhereADigitGoes_data();
+    void caretKeysMoveWhereADigitGoes();
     void commitsAndAccessibleEditsAreTyped();
     void invariantsHoldUnderRandomInput();
 };
@@ -138,16 +140,12 @@ void WindowTest::stackingTabOrderAndPictureSizes()
     drill.key(Qt::Key_Tab, Qt::ShiftModifier); // the whole cycle is played below
     QCOMPARE(QApplication::focusWidget(), drill.box(40));
 
-    // Pictures are drawn at the size of their places; the icon in the theme's sizes, never scaled.
+    // Pictures are drawn at the size of their places.
     using pictures::Picture;
     for (const auto& [image, picture] : {std::pair{"Image1", Picture::AdditionArrows},
                                          {"Image2", Picture::SubtractionArrows},
                                          {"Image5", Picture::WrongFace}})
         QCOMPARE(pictures::pixmap(picture, 2).size(), drill.control(image)->size() * 2);
-    const QList<QSize> sizes = drill.form.windowIcon().availableSizes();
-    QVERIFY(sizes.contains(QSize(16, 16)) && sizes.contains(QSize(128, 128)));
-    for (const QSize size : sizes)
-        QVERIFY(QList<int>({16, 22, 24, 32, 48, 64, 128, 256}).contains(size.width()) && size.height() == size.width());
 }
 
 // A picture that does not load is said once, however often it is asked for.
@@ -282,6 +280,31 @@ void WindowTest::noRouteButTypingPutsTextInABox()
     QCOMPARE(box->text(), QString("1"));
     QCOMPARE(QApplication::clipboard()->text(), QString("12"));
     QCOMPARE(drill.face(), faces::waiting);
+}
+
+void WindowTest::caretKeysMoveWhereADigitGoes_data()
+{
+    QTest::addColumn<QKeySequence>("keys");
+    QTest::addColumn<QString>("text"); // after "1", the keys, then "2"
+    QTest::newRow("Left") << QKeySequence(Qt::Key_Left) << "21";
+    QTest::newRow("Home") << QKeySequence(Qt::Key_Home) << "21";
+    QTest::newRow("Home, Right") << QKeySequence(Qt::Key_Home, Qt::Key_Right) << "12";
+    QTest::newRow("Home, End") << QKeySequence(Qt::Key_Home, Qt::Key_End) << "12";
+}
+
+// The caret keys still work in a half-typed two-digit answer.
+void WindowTest::caretKeysMoveWhereADigitGoes()
+{
+    QFETCH(QKeySequence, keys);
+    QFETCH(QString, text);
+    Drill drill;
+    QVERIFY(drill.open());
+    drill.newExercise();
+    QLineEdit* box = drill.box(drill.clickBoxWithDigits(2));
+    drill.type("1");
+    QTest::keySequence(drill.window(), keys);
+    drill.type("2");
+    QCOMPARE(box->text(), text);
 }
 
 // Text from an input method or an assistive tool is typed character by
