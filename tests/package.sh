@@ -12,26 +12,23 @@ server=
 cleanup() { rm -rf "$work" && [ -z "$server" ] || kill "$server" 2>/dev/null || true; }
 trap cleanup EXIT
 # A part whose tools are not all here says which and is skipped; the test then exits 77.
-skipped=0
 lacking() { for tool; do command -v "$tool" >/dev/null || echo -n " $tool"; done; }
-skip() { echo "$1 skipped: $2"; skipped=1; }
-
-windres=x86_64-w64-mingw32-windres
-if [ -n "$(lacking $windres cpp)" ]; then
-  skip "the Windows resource" "missing$(lacking $windres cpp)"
+skipped=$(lacking x86_64-w64-mingw32-windres cpp)
+if [ -n "$skipped" ]; then
+  echo "the Windows resource skipped: missing$skipped"
 else
-  $windres --preprocessor=cpp -i "$build/packaging/vendaro.rc" -o "$work/vendaro.res" ||
+  x86_64-w64-mingw32-windres --preprocessor=cpp -i "$build/packaging/vendaro.rc" -o "$work/vendaro.res" ||
     fail "the Windows resource does not compile"
-  resource=$($windres -i "$work/vendaro.res" -O rc)
+  resource=$(x86_64-w64-mingw32-windres -i "$work/vendaro.res" -O rc)
   for line in 'BLOCK "041004B0"' 'VALUE "FileVersion", "1.00"' 'VALUE "OriginalFilename", "Vendaro.exe"' \
     'FILEVERSION 1, 0, 0, 0' 'VALUE "Translation", 0x410, 1200' '1 14 /* RT_GROUP_ICON */'; do
     grep -qF "$line" <<<"$resource" || fail "the Windows resource lacks $line"
   done
 fi
 
-tools="cpack lintian apt-get dpkg-query desktop-file-validate appstreamcli Xvfb dbus-run-session xdotool xwininfo"
-[ -z "$(lacking $tools)" ] || { skip "the .deb" "missing$(lacking $tools)"; exit 77; }
-[ "$(id -u)" -eq 0 ] || { skip "the .deb" "installing a package takes root"; exit 77; }
+missing=$(lacking cpack lintian apt-get desktop-file-validate appstreamcli Xvfb dbus-run-session xdotool xwininfo)
+[ -z "$missing" ] || { echo "the .deb skipped: missing$missing"; exit 77; }
+[ "$(id -u)" -eq 0 ] || { echo "the .deb skipped: installing a package takes root"; exit 77; }
 exec 9>/tmp/vendaro-package.lock
 flock 9
 ! dpkg-query -W -f='${Status}' vendaro 2>/dev/null | grep -q "ok installed" || fail "vendaro is installed here already"
@@ -65,4 +62,4 @@ trap cleanup EXIT
 [ "$before" = "$(dpkg-query -W -f='${Package} ${Version} ${Status}\n')" ] || fail "purging left the package list changed"
 for f in $files; do [ ! -e "$f" ] || fail "$f is left behind"; done
 echo "package: lintian clean, installed, validated, started, ended by the disc, purged"
-[ "$skipped" -eq 0 ] || exit 77
+[ -z "$skipped" ] || exit 77

@@ -286,10 +286,9 @@ void WindowTest::caretKeysMoveWhereADigitGoes_data()
 {
     QTest::addColumn<QKeySequence>("keys");
     QTest::addColumn<QString>("text"); // after "1", the keys, then "2"
-    QTest::newRow("Left") << QKeySequence(Qt::Key_Left) << "21";
-    QTest::newRow("Home") << QKeySequence(Qt::Key_Home) << "21";
-    QTest::newRow("Home, Right") << QKeySequence(Qt::Key_Home, Qt::Key_Right) << "12";
-    QTest::newRow("Home, End") << QKeySequence(Qt::Key_Home, Qt::Key_End) << "12";
+    for (const auto& [keys, text] :
+         {std::pair{"Left", "21"}, {"Home", "21"}, {"Home, Right", "12"}, {"Home, End", "12"}})
+        QTest::newRow(keys) << QKeySequence(keys) << QString(text);
 }
 
 // The caret keys still work in a half-typed two-digit answer.
