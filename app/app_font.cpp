@@ -1,5 +1,6 @@
 #include "app_font.h"
 
+#include "assets_log.h"
 #include "form_layout.h"
 
 #include <QApplication>
@@ -14,7 +15,12 @@ void ensureTahoma()
     [[maybe_unused]] static const int face = [] {
         const QResource resource(QStringLiteral(":/fonts/tahomabd.ttf"));
         const auto* data = reinterpret_cast<const char*>(resource.data());
-        return QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(data, qsizetype(resource.size())));
+        const int id =
+            QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(data, qsizetype(resource.size())));
+        // The captions then come out in a system face, in places laid out for this one.
+        if (id < 0)
+            qCWarning(assetsLog, "the built-in face %s did not register", qUtf8Printable(resource.fileName()));
+        return id;
     }();
 }
 

@@ -21,6 +21,10 @@ QSize logicalSize(Picture picture);
 // Rendered at logicalSize * devicePixelRatio, with that ratio set on the pixmap.
 QPixmap pixmap(Picture picture, qreal devicePixelRatio);
 
+// Any SVG source rendered the same way. One that does not load gives a
+// transparent pixmap and is said once on the vendaro.assets logging category.
+QPixmap rendered(const QString& path, QSize logical, qreal devicePixelRatio);
+
 // Draws a picture at its logical size from the painter's origin. The board is
 // drawn this way on every paint rather than kept as a pixmap of nearly 2 MB;
 // its source is read once.

@@ -5,7 +5,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 dir="$root/build/screenshot"
-cmake -S "$root" -B "$dir" >/dev/null
+cmake -S "$root" -B "$dir" -DVENDARO_TOOLS=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$dir" --target vendaro_screenshot -j"$(nproc)"
 QT_QPA_PLATFORM=offscreen "$dir/packaging/vendaro_screenshot" "$root/packaging/screenshots/vendaro.png"
 echo "$root/packaging/screenshots/vendaro.png"

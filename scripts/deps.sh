@@ -3,7 +3,7 @@
 # nothing when all are there, so it is safe to run before every build.
 #   scripts/deps.sh build      compiler, CMake, Qt and the fonts: build and run the drill
 #   scripts/deps.sh web        emscripten, the fonts and the site's tools: build the browser edition
-#   scripts/deps.sh test       all of these and the tools of the test suite, Chromium and Firefox ESR among them
+#   scripts/deps.sh test       all of these and the tools of the test suite, Chromium, Firefox ESR and clang-format among them
 #   scripts/deps.sh memcheck   and valgrind
 #   scripts/deps.sh look       an X server and a screenshot tool, to see the drill
 #   scripts/deps.sh bench      the X server and the X library the start-up benchmark needs
@@ -13,7 +13,7 @@ build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-
 web=(cmake emscripten fonts-wine fontforge-nox python3 python3-fonttools python3-brotli librsvg2-bin
   pngquant)
 test=("${build[@]}" "${web[@]}" chromium firefox-esr xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
-  dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64)
+  dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64 clang-format)
 memcheck=("${test[@]}" valgrind)
 look=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)

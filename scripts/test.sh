@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Builds everything with warnings as errors and runs every test: the desktop
-# suite, then the browser edition in Chromium and Firefox ESR.
+# Checks the formatting, builds everything with warnings as errors and runs
+# every test: the desktop suite, then the browser edition in Chromium and Firefox ESR.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test
+scripts/check-format.sh
 cmake --preset ci >/dev/null
 cmake --build --preset ci -j"$(nproc)"
 ctest --preset ci -j"$(nproc)"

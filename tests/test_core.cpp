@@ -97,7 +97,6 @@ class CoreTest : public QObject {
 
 private slots:
     void newExerciseRedrawsUntilEveryRuleHolds();
-    void systemRandomIsUniformBelowOne();
     void filterAndFullBoxRule_data();
     void filterAndFullBoxRule();
     void judging_data();
@@ -141,19 +140,6 @@ void CoreTest::newExerciseRedrawsUntilEveryRuleHolds()
         QCOMPARE(textForm(expectedAnswer(desk.state, k)),
                  std::to_string(cell.table == Table::Addition ? row + column : row - column));
     }
-}
-
-void CoreTest::systemRandomIsUniformBelowOne()
-{
-    SystemRandom random;
-    random.seed(1234.5);
-    double sum = 0;
-    for (int i = 0; i < 100000; ++i) {
-        const double u = random.next();
-        QVERIFY(u >= 0 && u < 1);
-        sum += u;
-    }
-    QVERIFY(qAbs(sum / 100000 - 0.5) < 0.005);
 }
 
 void CoreTest::filterAndFullBoxRule_data()

@@ -4,6 +4,7 @@
 #include "cells.h"
 #include "scripted.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QtTest>
@@ -22,7 +23,13 @@ struct Drill {
     }
 
     QWindow* window() { return form.windowHandle(); }
-    QWidget* control(const QString& name) { return form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly); }
+    // Looked up once: the storm reads every box after every event.
+    QHash<QString, QWidget*> controls;
+    QWidget* control(const QString& name)
+    {
+        QWidget*& found = controls[name];
+        return found ? found : found = form.findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
+    }
     QLineEdit* box(int k) { return static_cast<QLineEdit*>(control("Text" + QString::number(k))); }
     QLabel* label(int k) { return static_cast<QLabel*>(control("Label" + QString::number(k))); }
     QString caption(int k) { return label(k)->text(); }

@@ -1,0 +1,3 @@
+#include "assets_log.h"
+
+Q_LOGGING_CATEGORY(assetsLog, "vendaro.assets")
