@@ -22,7 +22,8 @@ Control& control(QWidget& window, const char* kind, int number)
 QString operation(QWidget& window, const Cell& cell)
 {
     const auto caption = [&](int label) { return control<QLabel>(window, "Label", label).text().toStdString(); };
-    return QString::fromStdString(spokenName(cell.number, caption(cell.rowHeaderLabel), caption(cell.columnHeaderLabel)));
+    return QString::fromStdString(
+        spokenName(cell.number, caption(cell.rowHeaderLabel), caption(cell.columnHeaderLabel)));
 }
 
 void setSpokenName(QWidget& window, const char* kind, int number, const std::string& name)

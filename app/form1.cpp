@@ -63,7 +63,8 @@ void Form1::createLabels()
         label->setObjectName(QStringLiteral("Label%1").arg(look.number));
         label->setGeometry(toQRect(look.rect));
         label->setText(toQString(look.caption));
-        label->setAlignment(Qt::AlignTop | (look.alignment == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
+        label->setAlignment(Qt::AlignTop |
+                            (look.alignment == layout::Align::Centre ? Qt::AlignHCenter : Qt::AlignLeft));
         if (look.fontPixels > 0)
             label->setFont(tahomaBold(look.fontPixels));
         QPalette palette = label->palette();

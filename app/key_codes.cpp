@@ -40,7 +40,6 @@ vendaro::KeyStroke keyStroke(const QKeyEvent& event)
 {
     const int key = event.key();
     const bool letter = key >= Qt::Key_A && key <= Qt::Key_Z;
-    return {keyOf(key), event.modifiers().testFlag(Qt::ControlModifier),
-            event.modifiers().testFlag(Qt::ShiftModifier), letter ? static_cast<char>('A' + (key - Qt::Key_A)) : '\0',
-            event.text().toStdU16String()};
+    return {keyOf(key), event.modifiers().testFlag(Qt::ControlModifier), event.modifiers().testFlag(Qt::ShiftModifier),
+            letter ? static_cast<char>('A' + (key - Qt::Key_A)) : '\0', event.text().toStdU16String()};
 }

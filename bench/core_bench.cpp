@@ -4,8 +4,8 @@
 //   vendaro_core_bench
 
 #include "answer_checking.h"
-#include "keystroke_filter.h"
 #include "cells.h"
+#include "keystroke_filter.h"
 #include "new_exercise.h"
 
 #include <algorithm>

@@ -182,9 +182,8 @@ int main(int argc, char* argv[])
         return 2;
     }
     const int runs = std::max(10, argc > 3 ? std::atoi(argv[3]) : 15);
-    std::vector<Program> programs{{"bare", {argv[2], nullptr}},
-                                  {"caption", {argv[2], "--caption", nullptr}},
-                                  {"Vendaro", {argv[1], nullptr}}};
+    std::vector<Program> programs{
+        {"bare", {argv[2], nullptr}}, {"caption", {argv[2], "--caption", nullptr}}, {"Vendaro", {argv[1], nullptr}}};
     pid_t server = 0;
     int status = 0;
     try {

@@ -19,8 +19,8 @@ enum class Picture {
 constexpr int kPictureCount = 9;
 
 struct PictureFile {
-    const char* name; // the file's name without ".svg"
-    int width, height; // as drawn, in pixels at 96 dpi
+    const char* name;       // the file's name without ".svg"
+    int width, height;      // as drawn, in pixels at 96 dpi
     int hotSpotX, hotSpotY; // for the pointers: the pixel that points
 };
 

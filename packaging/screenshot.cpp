@@ -2,8 +2,8 @@
 // a few answers typed, one of them wrong, the last one right.
 //   vendaro_screenshot <png>
 
-#include "form1.h"
 #include "cells.h"
+#include "form1.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,12 +1,12 @@
 // The drill's logic without a window: a fake one records every control operation.
 #include "answer_checking.h"
-#include "keystroke_filter.h"
 #include "cells.h"
 #include "handlers.h"
+#include "keystroke_filter.h"
 #include "new_exercise.h"
 #include "retyping.h"
-#include "typed_keys.h"
 #include "scripted.h"
+#include "typed_keys.h"
 
 #include <QtTest>
 

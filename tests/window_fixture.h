@@ -1,7 +1,7 @@
 #pragma once
 
-#include "form1.h"
 #include "cells.h"
+#include "form1.h"
 #include "scripted.h"
 
 #include <QHash>

@@ -29,10 +29,7 @@ public:
     std::string text(int box) const override { return page_.call<std::string>("text", box); }
     void setText(int box, const std::string& text) override { page_.call<void>("setText", box, text); }
     void setTextColour(int box, Rgb colour) override { page_.call<void>("setTextColour", box, colour); }
-    void setCaption(int label, const std::string& caption) override
-    {
-        page_.call<void>("setCaption", label, caption);
-    }
+    void setCaption(int label, const std::string& caption) override { page_.call<void>("setCaption", label, caption); }
     void setLabel22Enabled(bool enabled) override { page_.call<void>("setLabel22Enabled", enabled); }
     void setImageVisible(int image, bool visible) override { page_.call<void>("setImageVisible", image, visible); }
     void endProgram() override { page_.call<void>("endProgram"); }
@@ -64,10 +61,15 @@ private:
 // A keydown event in the drill's own terms: its key's name, Ctrl, Shift.
 KeyStroke strokeOf(const std::u16string& key, bool control, bool shift)
 {
-    static const std::map<std::u16string, Key> named{
-        {u"Backspace", Key::Backspace}, {u"Enter", Key::Enter},     {u"Escape", Key::Escape},
-        {u"Tab", Key::Tab},             {u"Delete", Key::Delete},   {u"ArrowLeft", Key::Left},
-        {u"ArrowRight", Key::Right},    {u"Home", Key::Home},       {u"End", Key::End}};
+    static const std::map<std::u16string, Key> named{{u"Backspace", Key::Backspace},
+                                                     {u"Enter", Key::Enter},
+                                                     {u"Escape", Key::Escape},
+                                                     {u"Tab", Key::Tab},
+                                                     {u"Delete", Key::Delete},
+                                                     {u"ArrowLeft", Key::Left},
+                                                     {u"ArrowRight", Key::Right},
+                                                     {u"Home", Key::Home},
+                                                     {u"End", Key::End}};
     KeyStroke stroke{Key::Other, control, shift, 0, {}};
     const bool oneCharacter = key.size() == 1 || (key.size() == 2 && key[0] >= 0xD800 && key[0] < 0xDC00);
     if (const auto found = named.find(key); found != named.end())
@@ -103,10 +105,7 @@ val retypingOf(const std::u16string& accepted, const std::u16string& changed)
     return result;
 }
 
-std::string pictureUrl(layout::Picture picture)
-{
-    return std::string(layout::pictureFile(picture).name) + ".svg";
-}
+std::string pictureUrl(layout::Picture picture) { return std::string(layout::pictureFile(picture).name) + ".svg"; }
 
 // The CSS pointer of a control: the drill's own hands, with their hot spots.
 std::string cursorOf(layout::Pointer pointer)
