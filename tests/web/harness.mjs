@@ -1,22 +1,65 @@
 // What every browser test needs: the built site served on a free port of the
-// loopback, and a browser started headless to look at it.
+// loopback, a browser started headless to look at it, and a look at the drill.
+import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
 import puppeteer from "puppeteer-core";
 
 // Serves `site` (default: VENDARO_SITE) until stop() is called; resolves to { address, stop }.
-export async function serve(site = process.env.VENDARO_SITE, port = 0) {
+export async function serve(site = process.env.VENDARO_SITE) {
   // Its log of requests is dropped: unread, it would fill the pipe and stall the server.
-  const server = spawn("python3", ["-u", "-m", "http.server", String(port), "--bind", "127.0.0.1", "--directory", site],
+  const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", site],
     { stdio: ["ignore", "pipe", "ignore"] });
-  const bound = await new Promise((resolve) => server.stdout.on("data", (data) => resolve(/port (\d+)/.exec(data)?.[1])));
-  return { address: `http://127.0.0.1:${bound}`, port: Number(bound), stop: () => server.kill() };
+  const port = await new Promise((resolve) => server.stdout.on("data", (out) => resolve(/port (\d+)/.exec(out)?.[1])));
+  return { address: `http://127.0.0.1:${port}`, stop: () => server.kill() };
 }
 
 // Without the background-networking flags Chromium knocks at hosts this machine cannot reach.
-const chromiumFlags = "no-sandbox disable-gpu no-first-run disable-background-networking disable-component-update disable-sync";
+const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
+  "--disable-component-update", "--disable-sync"];
 
 // Debian's Chromium over the DevTools protocol, or Debian's Firefox ESR over WebDriver BiDi.
-export function launch(engine = "chromium") {
-  if (engine === "firefox") return puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" });
-  return puppeteer.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags.split(" ").map((flag) => `--${flag}`) });
+export const launch = (engine = "chromium") => engine === "firefox"
+  ? puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" })
+  : puppeteer.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags });
+
+// A new tab on the drill just started, keeping in `violations`, if any, what the page's policy turned away.
+// The default viewport holds the board at its own size, 792 x 566, and the column of buttons beside it.
+export async function open(browser, address, viewport = { width: 882, height: 566 }) {
+  const page = await browser.newPage();
+  await page.setViewport(viewport);
+  await page.evaluateOnNewDocument(() =>
+    addEventListener("securitypolicyviolation", (event) => (window.violations ??= []).push(event.violatedDirective)));
+  await page.goto(address);
+  await page.waitForFunction(() => document.activeElement?.id === "Text1" && !document.getElementById("Image3").hidden);
+  return page;
 }
+
+// What the pupil sees, box k first; the answers (from 1) are read off the headers as a pupil reads them.
+export const look = (page, k = 1) => page.evaluate((k) => {
+  const $ = (name) => document.getElementById(name);
+  const caption = (n) => $(`Label${n}`)?.textContent;
+  // Box n's row header, then its column header: Label6-10 and 2-5 for the sums, 16-20 and 12-15 for the differences.
+  const headers = (n, j = (n - 1) % 20, first = n > 20 ? 16 : 6) =>
+    [first + Math.floor(j / 4), first - 4 + (j % 4)].map(caption);
+  const answer = (n, [row, column] = headers(n)) => String(n > 20 ? row - column : Number(row) + Number(column));
+  const box = $(`Text${k}`);
+  return {
+    answers: Array.from({ length: 41 }, (_, n) => n && answer(n)),
+    headers: headers(k),
+    text: box?.value,
+    ink: box && getComputedStyle(box).color,
+    name: box?.ariaLabel,
+    face: [3, 4, 5].filter((n) => !$(`Image${n}`)?.hidden),
+    // Right at the first attempt and offered, additions then subtractions.
+    scores: [25, 27, 29, 31].map(caption),
+    chalkDisabled: $("Label22")?.ariaDisabled === "true",
+    ended: !$("ended").hidden && !$("Text1"),
+    loaded: [...document.images].every((image) => image.complete && image.naturalWidth > 0) &&
+      document.fonts.size > 0 && [...document.fonts].every((font) => font.status === "loaded"),
+    focused: document.activeElement.id,
+  };
+}, k);
+
+// Asserts the fields of `expected` in what look(page, k) sees.
+export const sees = (page, k, expected) => look(page, k).then((seen) =>
+  assert.deepEqual(Object.fromEntries(Object.keys(expected).map((key) => [key, seen[key]])), expected, `box ${k}`));
