@@ -4,6 +4,7 @@
 import Vendaro from "./vendaro.js";
 import { fit } from "./fit.js";
 import { setUpSide } from "./pad.js";
+import "./offline.js";
 
 const vendaro = await Vendaro();
 const board = document.getElementById("board");
