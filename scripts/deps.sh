@@ -11,7 +11,7 @@ set -euo pipefail
 
 build=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-svg-dev libx11-dev fonts-wine fontforge-nox)
 web=(cmake emscripten fonts-wine fontforge-nox python3 python3-fonttools python3-brotli librsvg2-bin
-  pngquant)
+  pngquant esbuild)
 test=("${build[@]}" "${web[@]}" chromium firefox-esr xvfb xauth x11-utils xdotool xfwm4 wmctrl dbus-daemon
   dpkg-dev file lintian desktop-file-utils appstream binutils-mingw-w64-x86-64 clang-format)
 memcheck=("${test[@]}" valgrind)

@@ -4,9 +4,18 @@
 import Vendaro from "./vendaro.js";
 import { fit } from "./fit.js";
 import { setUpSide } from "./pad.js";
+import "./offline.js";
 
 const vendaro = await Vendaro();
 const board = document.getElementById("board");
+// An answer box holds its text at the top, as the desktop's boxes do: one line's height under 3 px of frame.
+// Measured on the board while it is empty, when laying it out costs next to nothing.
+const boxFont = `700 ${vendaro.boxFontPixels}px Tahoma`;
+await document.fonts.load(boxFont);
+const line = board.appendChild(Object.assign(document.createElement("span"), { textContent: "0" }));
+line.style.font = boxFont;
+const boxPadding = `2px 2px ${65 - 4 - line.offsetHeight}px`;
+line.remove();
 const boxes = [];
 const labels = [];
 const images = [];
@@ -94,7 +103,7 @@ function makeBox(look, number) {
   Object.assign(box, { type: "text", inputMode: "numeric", autocomplete: "off", spellcheck: false });
   box.setAttribute("autocapitalize", "off");
   Object.assign(box.style, {
-    font: `700 ${vendaro.boxFontPixels}px Tahoma`, color: css(vendaro.boxText), background: css(vendaro.boxBackground),
+    font: boxFont, color: css(vendaro.boxText), background: css(vendaro.boxBackground), padding: boxPadding,
   });
   accepted[number] = "";
   // Coming back to the page is no new arrival in the box; Tab leaves the caret after the digits.
@@ -187,15 +196,9 @@ setUpSide({
 addEventListener("resize", refit);
 visualViewport.addEventListener("resize", refit);
 
-// Everything is loaded before the drill starts, so that it goes on without a network.
-await Promise.all([...board.querySelectorAll("img")].map((image) => image.decode()));
-// An answer box holds its text at the top, as the desktop's boxes do: one line's height under 3 px of frame.
-await document.fonts.load(`700 ${vendaro.boxFontPixels}px Tahoma`);
-const line = board.appendChild(Object.assign(document.createElement("span"), { textContent: "0" }));
-line.style.font = `700 ${vendaro.boxFontPixels}px Tahoma`;
-const lineHeight = line.offsetHeight;
-line.remove();
-for (const box of boxes.slice(1)) box.style.padding = `2px 2px ${65 - 4 - lineHeight}px`;
-
+// Everything is loaded before the drill starts, so that it goes on without a network. Loaded is enough: a
+// picture is decoded when it first shows, and what the worker or the HTTP cache holds is there at once.
+const loaded = (image) => image.complete || new Promise((done) => image.addEventListener("load", done, { once: true }));
+await Promise.all([...board.querySelectorAll("img")].map(loaded));
 drill.Form_Load();
 boxes[1].focus();
