@@ -13,8 +13,10 @@
 
 #include <emscripten/bind.h>
 
+#include <algorithm>
+#include <array>
 #include <cctype>
-#include <map>
+#include <string_view>
 
 using namespace vendaro;
 
@@ -61,18 +63,20 @@ private:
 // A keydown event in the drill's own terms: its key's name, Ctrl, Shift.
 KeyStroke strokeOf(const std::u16string& key, bool control, bool shift)
 {
-    static const std::map<std::u16string, Key> named{{u"Backspace", Key::Backspace},
-                                                     {u"Enter", Key::Enter},
-                                                     {u"Escape", Key::Escape},
-                                                     {u"Tab", Key::Tab},
-                                                     {u"Delete", Key::Delete},
-                                                     {u"ArrowLeft", Key::Left},
-                                                     {u"ArrowRight", Key::Right},
-                                                     {u"Home", Key::Home},
-                                                     {u"End", Key::End}};
+    using Named = std::pair<std::u16string_view, Key>;
+    static constexpr std::array named{Named{u"Backspace", Key::Backspace},
+                                      Named{u"Enter", Key::Enter},
+                                      Named{u"Escape", Key::Escape},
+                                      Named{u"Tab", Key::Tab},
+                                      Named{u"Delete", Key::Delete},
+                                      Named{u"ArrowLeft", Key::Left},
+                                      Named{u"ArrowRight", Key::Right},
+                                      Named{u"Home", Key::Home},
+                                      Named{u"End", Key::End}};
     KeyStroke stroke{Key::Other, control, shift, 0, {}};
     const bool oneCharacter = key.size() == 1 || (key.size() == 2 && key[0] >= 0xD800 && key[0] < 0xDC00);
-    if (const auto found = named.find(key); found != named.end())
+    const auto isKey = [&](const Named& name) { return name.first == key; };
+    if (const auto found = std::find_if(named.begin(), named.end(), isKey); found != named.end())
         stroke.key = found->second;
     else if (oneCharacter)
         stroke.text = key;
@@ -142,10 +146,10 @@ val control(const std::string& name, const layout::Rect& rect, layout::Pointer p
 // Every control with its place and look, back to front, for the page to build.
 val layoutOfControls()
 {
-    std::map<std::string, val> looks;
+    val looks = val::object();
     for (int k = 1; k <= kCellCount; ++k) {
         const layout::BoxLook box = layout::box(k);
-        looks.emplace("Text" + std::to_string(k), control("Text" + std::to_string(k), box.rect, box.pointer));
+        looks.set("Text" + std::to_string(k), control("Text" + std::to_string(k), box.rect, box.pointer));
     }
     for (const layout::LabelLook& label : layout::labels()) {
         const std::string name = "Label" + std::to_string(label.number);
@@ -157,18 +161,18 @@ val layoutOfControls()
         look.set("sunken", label.sunkenBorder);
         look.set("centred", label.alignment == layout::Align::Centre);
         look.set("spokenName", spokenNameOfLabel(label.number));
-        looks.emplace(name, look);
+        looks.set(name, look);
     }
     for (const layout::PictureLook& picture : layout::pictures()) {
         const std::string name = "Image" + std::to_string(picture.number);
         val look = control(name, picture.rect, layout::Pointer::Arrow);
         look.set("picture", pictureUrl(layout::pictureOfImage(picture.number)));
         look.set("spokenName", spokenNameOfImage(picture.number));
-        looks.emplace(name, look);
+        looks.set(name, look);
     }
     val ordered = val::array();
     for (const std::string& name : layout::stackingBackToFront())
-        ordered.call<void>("push", looks.at(name));
+        ordered.call<void>("push", looks[name]);
     return ordered;
 }
 
