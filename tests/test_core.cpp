@@ -223,8 +223,7 @@ void CoreTest::tablesKeepTheirOwnCountersAndScores()
     desk.focus(25);
     desk.play("4");
     desk.focus(3);
-    desk.play("9");
-    desk.play("9");
+    desk.play("99");
     QCOMPARE(std::pair(desk.controls.caption(25), desk.controls.caption(29)),
              std::pair(std::string("1"), std::string("1")));
     QCOMPARE(std::pair(desk.state.primoadd, desk.state.primosott), std::pair(2.0f, 1.0f));
@@ -274,6 +273,7 @@ void CoreTest::keysRetypingAndReturningFocus()
     };
     QCOMPARE(std::pair(code(Key::Backspace, u"\b"), code(Key::Other, u"\b", true, 'H')), std::pair(8, 8)); // Ctrl+H too
     QCOMPARE(code(Key::Other, u"7"), '7');
+    QCOMPARE(std::pair(code(Key::Other, u"\x01", true, 'A'), code(Key::Other, u"\x1a", true, 'Z')), std::pair(1, 26));
     QVERIFY(code(Key::Other, u"\x7f") == -1 && code(Key::Delete, u"\x7f") == -1 && code(Key::Tab, u"\t") == -1);
     QVERIFY(code(Key::Other, u"\U0001F600") < -1); // a high surrogate, which the filter discards
     QVERIFY(isEditingKey({Key::End, false, true, 0, {}}) && !isEditingKey({Key::Delete, false, true, 0, {}}));

@@ -85,9 +85,8 @@ void OnXTest::heldDigitIsJudgedOnce()
     run("xdotool", {"keyup", digit, "key", "Tab"});
     // The Tab comes after the release, so once it has moved the focus the release is handled.
     QTRY_COMPARE(QApplication::focusWidget(), drill.box(k % vendaro::kCellCount + 1));
-    QCOMPARE(drill.box(k)->text(), digit);
-    QCOMPARE(drill.ink(k), QColor(0x0000C0));
-    QCOMPARE(drill.caption(k > 20 ? 29 : 25), QString("1"));
+    QCOMPARE(std::tuple(drill.box(k)->text(), drill.ink(k), drill.caption(k > 20 ? 29 : 25)),
+             std::tuple(digit, QColor(0x0000C0), QString("1")));
 }
 
 void OnXTest::discAndCloseButtonEndTheProgram()

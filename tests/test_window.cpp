@@ -52,6 +52,7 @@ void WindowTest::controlsAsLaidOut_data()
     QTest::newRow("Text21") << QRect(480, 152, 65, 65) << "" << 37 << 'i';
     QTest::newRow("Label1") << QRect(56, 88, 65, 65) << "+" << 37 << 'a';
     QTest::newRow("Label11") << QRect(416, 88, 65, 65) << "-" << 48 << 'a';
+    QTest::newRow("Label6") << QRect(56, 152, 65, 65) << "" << 37 << 'a';
     QTest::newRow("Label21") << QRect(48, 32, 689, 33) << "COMPLETA LE SEGUENTI TABELLE" << 21 << 'a';
     QTest::newRow("Label22") << QRect(40, 520, 57, 49) << "" << 0 << 'p';
     QTest::newRow("Label23") << QRect(120, 520, 41, 41) << "" << 0 << 'p';
@@ -143,11 +144,9 @@ void WindowTest::stackingTabOrderAndPictureSizes()
     QCOMPARE(QApplication::focusWidget(), drill.box(40));
 
     // Pictures are drawn at the size of their places.
-    using pictures::Picture;
-    for (const auto& [image, picture] : {std::pair{"Image1", Picture::AdditionArrows},
-                                         {"Image2", Picture::SubtractionArrows},
-                                         {"Image5", Picture::WrongFace}})
-        QCOMPARE(pictures::pixmap(picture, 2).size(), drill.control(image)->size() * 2);
+    for (int image = 1; image <= 5; ++image)
+        QCOMPARE(pictures::pixmap(layout::pictureOfImage(image), 2).size(),
+                 drill.control(QString("Image%1").arg(image))->size() * 2);
 }
 
 // A picture that does not load is said once, however often it is asked for.
@@ -186,7 +185,6 @@ void WindowTest::playsAWholeExercise()
     for (int k = 2; k <= kCellCount; ++k) {
         drill.key(Qt::Key_Tab);
         QCOMPARE(drill.face(), faces::waiting);
-        QVERIFY(!drill.label(22)->isEnabled());
         const Cell cell = cellAt(k);
         const QString sign = cell.table == Table::Addition ? " più " : " meno ";
         QCOMPARE(said(drill.box(k)), drill.caption(cell.rowHeaderLabel) + sign + drill.caption(cell.columnHeaderLabel));
@@ -226,8 +224,11 @@ void WindowTest::heldKeyIsJudgedOnceAndHalfAnswersGoOn()
 
     k = drill.clickBoxWithDigits(2);
     drill.type(drill.expected(k).left(1));
-    drill.key(Qt::Key_Tab);
-    drill.key(Qt::Key_Tab, Qt::ShiftModifier);
+    for (const auto& [away, back] :
+         {std::pair{Qt::NoModifier, Qt::ShiftModifier}, {Qt::ShiftModifier, Qt::NoModifier}}) {
+        drill.key(Qt::Key_Tab, away);
+        drill.key(Qt::Key_Tab, back);
+    }
     QTest::keyClick(drill.window(), Qt::Key(drill.expected(k).back().unicode()), Qt::KeypadModifier);
     QCOMPARE(std::pair(drill.box(k)->text(), drill.face()), std::pair(drill.expected(k), faces::right));
 }
