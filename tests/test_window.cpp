@@ -228,6 +228,7 @@ void WindowTest::heldKeyIsJudgedOnceAndHalfAnswersGoOn()
          {std::pair{Qt::NoModifier, Qt::ShiftModifier}, {Qt::ShiftModifier, Qt::NoModifier}}) {
         drill.key(Qt::Key_Tab, away);
         drill.key(Qt::Key_Tab, back);
+        QVERIFY(!drill.box(k)->hasSelectedText() && drill.box(k)->cursorPosition() == 1);
     }
     QTest::keyClick(drill.window(), Qt::Key(drill.expected(k).back().unicode()), Qt::KeypadModifier);
     QCOMPARE(std::pair(drill.box(k)->text(), drill.face()), std::pair(drill.expected(k), faces::right));
