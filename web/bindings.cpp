@@ -8,7 +8,6 @@
 #include "picture_files.h"
 #include "retyping.h"
 #include "spoken_names.h"
-#include "title.h"
 #include "typed_keys.h"
 
 #include <emscripten/bind.h>
@@ -206,7 +205,6 @@ EMSCRIPTEN_BINDINGS(vendaro)
     emscripten::function("spokenName", &spokenName);
     emscripten::function("tableName", &tableName);
     emscripten::constant("waitingFace", faces::waiting);
-    emscripten::constant("title", std::string(layout::kTitle));
     emscripten::constant("boardPicture", pictureUrl(layout::Picture::Board));
     emscripten::constant("boardWidth", layout::kClientWidth);
     emscripten::constant("boardHeight", layout::kClientHeight);

@@ -134,7 +134,6 @@ function makeBox(look, number) {
   return box;
 }
 
-document.title = vendaro.title;
 Object.assign(board.style, { width: `${vendaro.boardWidth}px`, height: `${vendaro.boardHeight}px` });
 board.appendChild(Object.assign(document.createElement("img"), { src: vendaro.boardPicture, className: "board", alt: "" }));
 // Nothing but a box takes the focus: a click or a tap elsewhere, on the pad too, leaves it where it is.
