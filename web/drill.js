@@ -4,7 +4,7 @@
 import Vendaro from "./vendaro.js";
 import { fit } from "./fit.js";
 import { setUpSide } from "./pad.js";
-import "./offline.js";
+import { keepForOffline } from "./offline.js";
 
 const vendaro = await Vendaro();
 const board = document.getElementById("board");
@@ -153,13 +153,24 @@ function nameBoxes() {
   });
 }
 
+// A new exercise changes twenty captions at once: the boxes are named again once, when the handler is done.
+let naming = false;
+function nameBoxesSoon() {
+  if (naming) return;
+  naming = true;
+  queueMicrotask(() => {
+    naming = false;
+    nameBoxes();
+  });
+}
+
 const drill = new vendaro.Drill({
   text: (number) => boxes[number].value,
   setText: (number, text) => (boxes[number].value = accepted[number] = text),
   setTextColour: (number, colour) => (boxes[number].style.color = css(colour)),
   setCaption: (number, caption) => {
     labels[number].textContent = caption;
-    nameBoxes();
+    nameBoxesSoon();
   },
   setLabel22Enabled: (enabled) => labels[22].setAttribute("aria-disabled", String(!enabled)),
   setImageVisible: (number, visible) => {
@@ -201,3 +212,4 @@ const loaded = (image) => image.complete || new Promise((done) => image.addEvent
 await Promise.all([...board.querySelectorAll("img")].map(loaded));
 drill.Form_Load();
 boxes[1].focus();
+keepForOffline();
