@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <optional>
 #include <string_view>
 
 using namespace vendaro;
@@ -41,23 +42,26 @@ private:
 
 // What the desktop window owns: the controls, the random source seeded from
 // the time of day, and the handlers of their events.
-class Drill {
-public:
-    explicit Drill(val page) : controls_(std::move(page)) {}
+struct Drill {
+    explicit Drill(val page) : controls(std::move(page)) {}
 
-    void Form_Load() { handlers_.Form_Load(); }
-    void Label22_Click() { handlers_.Label22_Click(); }
-    void Label23_Click() { handlers_.Label23_Click(); }
-    void GotFocus(int box, bool comingBack) { handlers_.GotFocus(box, comingBack); }
-    int KeyPress(int box, int keyChar) { return handlers_.KeyPress(box, static_cast<std::int16_t>(keyChar)); }
-    void KeyUp(int box) { handlers_.KeyUp(box); }
-
-private:
-    PageControls controls_;
-    SystemRandom random_;
-    SystemClock clock_;
-    Handlers handlers_{controls_, random_, clock_};
+    PageControls controls;
+    SystemRandom random;
+    SystemClock clock;
+    Handlers handlers{controls, random, clock};
 };
+
+// The page has one drill, as the desktop has one window. Its handlers are the
+// module's own functions: a bound class would bring twice as much glue.
+std::optional<Drill> drill;
+
+void startDrill(val page) { drill.emplace(std::move(page)); }
+void Form_Load() { drill->handlers.Form_Load(); }
+void Label22_Click() { drill->handlers.Label22_Click(); }
+void Label23_Click() { drill->handlers.Label23_Click(); }
+void GotFocus(int box, bool comingBack) { drill->handlers.GotFocus(box, comingBack); }
+int KeyPress(int box, int keyChar) { return drill->handlers.KeyPress(box, static_cast<std::int16_t>(keyChar)); }
+void KeyUp(int box) { drill->handlers.KeyUp(box); }
 
 // A keydown event in the drill's own terms: its key's name, Ctrl, Shift.
 KeyStroke strokeOf(const std::u16string& key, bool control, bool shift)
@@ -189,14 +193,13 @@ val headersOf(int box)
 
 EMSCRIPTEN_BINDINGS(vendaro)
 {
-    emscripten::class_<Drill>("Drill")
-        .constructor<val>()
-        .function("Form_Load", &Drill::Form_Load)
-        .function("Label22_Click", &Drill::Label22_Click)
-        .function("Label23_Click", &Drill::Label23_Click)
-        .function("GotFocus", &Drill::GotFocus)
-        .function("KeyPress", &Drill::KeyPress)
-        .function("KeyUp", &Drill::KeyUp);
+    emscripten::function("startDrill", &startDrill);
+    emscripten::function("Form_Load", &Form_Load);
+    emscripten::function("Label22_Click", &Label22_Click);
+    emscripten::function("Label23_Click", &Label23_Click);
+    emscripten::function("GotFocus", &GotFocus);
+    emscripten::function("KeyPress", &KeyPress);
+    emscripten::function("KeyUp", &KeyUp);
     emscripten::function("layout", &layoutOfControls);
     emscripten::function("headersOf", &headersOf);
     emscripten::function("characterCode", &characterCodeOf);

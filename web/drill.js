@@ -60,7 +60,7 @@ const editingKey = (event) => vendaro.isEditingKey(event.key, event.ctrlKey, eve
 // A key press: the filter first, then the box inserts what it let through.
 function type(number, keyChar) {
   const box = boxes[number];
-  const code = drill.KeyPress(number, keyChar);
+  const code = vendaro.KeyPress(number, keyChar);
   const [start, end] = [box.selectionStart, box.selectionEnd];
   if (code === backspace && (start < end || start > 0)) box.setRangeText("", start < end ? start : start - 1, end, "end");
   else if (code !== 0 && code !== backspace) box.setRangeText(String.fromCharCode(code), start, end, "end");
@@ -69,7 +69,7 @@ function type(number, keyChar) {
 
 function typeAndRelease(number, keyChar) {
   type(number, keyChar);
-  drill.KeyUp(number);
+  vendaro.KeyUp(number);
 }
 
 // Text that reached the box any other way (an input method, a touch keyboard, an
@@ -108,7 +108,7 @@ function makeBox(look, number) {
   accepted[number] = "";
   // Coming back to the page is no new arrival in the box; Tab leaves the caret after the digits.
   box.addEventListener("focus", () => {
-    drill.GotFocus(number, pageLeft);
+    vendaro.GotFocus(number, pageLeft);
     pageLeft = false;
     box.setSelectionRange(box.value.length, box.value.length);
   });
@@ -119,7 +119,7 @@ function makeBox(look, number) {
     if (code !== null || !editingKey(event)) event.preventDefault();
     if (code !== null) type(number, code);
   });
-  box.addEventListener("keyup", () => drill.KeyUp(number));
+  box.addEventListener("keyup", () => vendaro.KeyUp(number));
   box.addEventListener("beforeinput", (event) => {
     const typed = ["insertText", "insertReplacementText", "deleteContentBackward", "insertCompositionText", "deleteContentForward"];
     if (!typed.includes(event.inputType)) event.preventDefault();
@@ -164,7 +164,8 @@ function nameBoxesSoon() {
   });
 }
 
-const drill = new vendaro.Drill({
+// The drill carries out its control operations on these elements.
+vendaro.startDrill({
   text: (number) => boxes[number].value,
   setText: (number, text) => (boxes[number].value = accepted[number] = text),
   setTextColour: (number, colour) => (boxes[number].style.color = css(colour)),
@@ -185,8 +186,8 @@ const drill = new vendaro.Drill({
   },
 });
 nameBoxes();
-labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && drill.Label22_Click());
-labels[23].addEventListener("click", () => drill.Label23_Click());
+labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && vendaro.Label22_Click());
+labels[23].addEventListener("click", () => vendaro.Label23_Click());
 
 // A pad key is a key pressed and released in the box that has the focus; while the pad shows, the boxes ask for no keyboard.
 const side = document.getElementById("side");
@@ -210,6 +211,6 @@ visualViewport.addEventListener("resize", refit);
 // picture is decoded when it first shows, and what the worker or the HTTP cache holds is there at once.
 const loaded = (image) => image.complete || new Promise((done) => image.addEventListener("load", done, { once: true }));
 await Promise.all([...board.querySelectorAll("img")].map(loaded));
-drill.Form_Load();
+vendaro.Form_Load();
 boxes[1].focus();
 keepForOffline();
