@@ -112,14 +112,19 @@ val retypingOf(const std::u16string& accepted, const std::u16string& changed)
     return result;
 }
 
-std::string pictureUrl(layout::Picture picture) { return std::string(layout::pictureFile(picture).name) + ".svg"; }
+// The pictures the board shows are views of one sheet; a pointer is a file of its own, as CSS wants.
+std::string pictureUrl(layout::Picture picture)
+{
+    return std::string("pictures.svg#") + layout::pictureFile(picture).name;
+}
+std::string pointerUrl(layout::Picture picture) { return std::string(layout::pictureFile(picture).name) + ".svg"; }
 
 // The CSS pointer of a control: the drill's own hands, with their hot spots.
 std::string cursorOf(layout::Pointer pointer)
 {
     const auto hand = [](layout::Picture picture, const char* fallback) {
         const layout::PictureFile& file = layout::pictureFile(picture);
-        return "url(\"" + pictureUrl(picture) + "\") " + std::to_string(file.hotSpotX) + " " +
+        return "url(\"" + pointerUrl(picture) + "\") " + std::to_string(file.hotSpotX) + " " +
                std::to_string(file.hotSpotY) + ", " + fallback;
     };
     switch (pointer) {
