@@ -52,7 +52,7 @@ struct Drill {
 };
 
 // The page has one drill, as the desktop has one window. Its handlers are the
-// module's own functions: a bound class would bring twice as much glue.
+// module's own functions: a bound class would make the glue a third larger.
 std::optional<Drill> drill;
 
 void startDrill(val page) { drill.emplace(std::move(page)); }
