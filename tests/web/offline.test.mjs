@@ -25,5 +25,11 @@ test("installable, offline after one visit, within its policy and budget", async
   await page.click("#Label22");
   await page.keyboard.type((await look(page)).answers[1]);
   await sees(page, 1, { face: [4], loaded: true });
+  // Every picture the board shows is a view of the sheet, as the page names it.
+  const missing = await page.evaluate(async () => {
+    const sheet = await (await fetch("pictures.svg")).text();
+    return [...document.images].map((image) => new URL(image.src).hash.slice(1)).filter((view) => !sheet.includes(`<view id="${view}"`));
+  });
+  assert.deepEqual(missing, []);
   for (const tab of [first, page]) assert.deepEqual(await tab.evaluate(() => window.violations ?? []), []);
 });
