@@ -1,0 +1,117 @@
+#include "board_painter.h"
+
+#include "control_ids.h"
+#include "form_layout.h"
+
+#include <string>
+#include <vector>
+
+namespace layout = vendaro::layout;
+
+namespace {
+
+void fill(HDC dc, const RECT& rect, unsigned rgb)
+{
+    SetDCBrushColor(dc, colourRef(rgb));
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void band(HDC dc, int left, int top, int right, int bottom, unsigned rgb) { fill(dc, {left, top, right, bottom}, rgb); }
+
+// The sunken 3-D border of the boxes and table squares, rings `t` pixels wide:
+// grey then black above and to the left, white then silver below and to the right.
+void drawSunkenBorder(HDC dc, const RECT& r, int t)
+{
+    band(dc, r.left, r.top, r.right - t, r.top + t, 0x808080);
+    band(dc, r.left, r.top, r.left + t, r.bottom - t, 0x808080);
+    band(dc, r.left, r.bottom - t, r.right, r.bottom, 0xFFFFFF);
+    band(dc, r.right - t, r.top, r.right, r.bottom, 0xFFFFFF);
+    band(dc, r.left + t, r.top + t, r.right - 2 * t, r.top + 2 * t, 0x000000);
+    band(dc, r.left + t, r.top + t, r.left + 2 * t, r.bottom - 2 * t, 0x000000);
+    band(dc, r.left + t, r.bottom - 2 * t, r.right - t, r.bottom - t, 0xC0C0C0);
+    band(dc, r.right - 2 * t, r.top + t, r.right - t, r.bottom - t, 0xC0C0C0);
+}
+
+void drawPicture(HDC dc, const Pictures& pictures, layout::Picture picture, POINT at)
+{
+    const HBITMAP bitmap = pictures.bitmap(picture);
+    if (!bitmap)
+        return;
+    const SIZE size = pictures.size(picture);
+    OwnedDc source(CreateCompatibleDC(dc));
+    Selected selected(source.get(), bitmap);
+    const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
+    AlphaBlend(dc, at.x, at.y, size.cx, size.cy, source.get(), 0, 0, size.cx, size.cy, blend);
+}
+
+void drawLabel(HDC dc, const layout::LabelLook& label, HWND form, const Look& look)
+{
+    RECT rect = look.scale().rect(label.rect);
+    if (label.background)
+        fill(dc, rect, *label.background);
+    if (label.sunkenBorder) {
+        const int border = look.scale().px(1);
+        drawSunkenBorder(dc, rect, border);
+        InflateRect(&rect, -2 * border, -2 * border);
+    }
+    if (label.fontPixels == 0)
+        return;
+    wchar_t caption[64];
+    GetDlgItemTextW(form, control_ids::ofLabel(label.number), caption, 64);
+    Selected font(dc, look.font(label.fontPixels));
+    SetTextColor(dc, colourRef(label.textColour));
+    const UINT alignment = label.alignment == layout::Align::Centre ? DT_CENTER : DT_LEFT;
+    DrawTextW(dc, caption, -1, &rect, DT_TOP | DT_SINGLELINE | DT_NOPREFIX | alignment);
+}
+
+void drawControl(HDC dc, int id, HWND form, const Look& look)
+{
+    static const std::vector<layout::LabelLook> labels = layout::labels();
+    const int number = control_ids::numberOf(id);
+    switch (control_ids::kindOf(id)) {
+    case control_ids::Kind::Label:
+        return drawLabel(dc, labels.at(static_cast<std::size_t>(number - 1)), form, look);
+    case control_ids::Kind::Image:
+        if (IsWindowVisible(GetDlgItem(form, id))) {
+            const RECT rect = look.scale().rect(layout::pictures().at(static_cast<std::size_t>(number - 1)).rect);
+            drawPicture(dc, look.pictures(), layout::pictureOfImage(number), {rect.left, rect.top});
+        }
+        return;
+    case control_ids::Kind::Box: {
+        const RECT rect = look.scale().rect(layout::box(number).rect);
+        fill(dc, rect, layout::kBoxBackground);
+        drawSunkenBorder(dc, rect, look.scale().px(1));
+        return;
+    }
+    }
+}
+
+const std::vector<int>& backToFront()
+{
+    static const std::vector<int> ids = [] {
+        std::vector<int> order;
+        for (const std::string& name : layout::stackingBackToFront())
+            order.push_back(control_ids::ofName(name));
+        return order;
+    }();
+    return ids;
+}
+
+} // namespace
+
+void paintBoard(HDC target, const RECT& area, POINT at, HWND form, const Look& look)
+{
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    if (width <= 0 || height <= 0)
+        return;
+    // Drawn off screen and shown at once, so that nothing flickers.
+    OwnedDc dc(CreateCompatibleDC(target));
+    OwnedBitmap canvas(CreateCompatibleBitmap(target, width, height));
+    Selected selected(dc.get(), canvas.get());
+    SetViewportOrgEx(dc.get(), -area.left, -area.top, nullptr);
+    SetBkMode(dc.get(), TRANSPARENT);
+    drawPicture(dc.get(), look.pictures(), layout::Picture::Board, {0, 0});
+    for (const int id : backToFront())
+        drawControl(dc.get(), id, form, look);
+    BitBlt(target, at.x, at.y, width, height, dc.get(), area.left, area.top, SRCCOPY);
+}
