@@ -66,19 +66,16 @@ void drawLabel(HDC dc, const layout::LabelLook& label, HWND form, const Look& lo
 
 void drawControl(HDC dc, int id, HWND form, const Look& look)
 {
-    static const std::vector<layout::LabelLook> labels = layout::labels();
     const int number = control_ids::numberOf(id);
+    const RECT rect = look.scale().rect(control_ids::placeOf(id));
     switch (control_ids::kindOf(id)) {
     case control_ids::Kind::Label:
-        return drawLabel(dc, labels.at(static_cast<std::size_t>(number - 1)), form, look);
+        return drawLabel(dc, control_ids::labelLook(number), form, look);
     case control_ids::Kind::Image:
-        if (IsWindowVisible(GetDlgItem(form, id))) {
-            const RECT rect = look.scale().rect(layout::pictures().at(static_cast<std::size_t>(number - 1)).rect);
+        if (IsWindowVisible(GetDlgItem(form, id)))
             drawPicture(dc, look.pictures(), layout::pictureOfImage(number), {rect.left, rect.top});
-        }
         return;
     case control_ids::Kind::Box: {
-        const RECT rect = look.scale().rect(layout::box(number).rect);
         fill(dc, rect, layout::kBoxBackground);
         drawSunkenBorder(dc, rect, look.scale().px(1));
         return;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "form_layout.h"
+
 #include <string_view>
 
-// The window's 76 controls by their ids: Text1..Text40 are 1..40, Label1..Label31
+// The window's 76 controls by their ids, and their places: Text1..Text40 are 1..40, Label1..Label31
 // 101..131 and Image1..Image5 201..205, so that a control's id tells its kind
 // and its number.
 namespace control_ids {
@@ -21,5 +23,9 @@ constexpr int numberOf(int id) { return id > kImageBase ? id - kImageBase : id >
 
 // The id of a control named as the layout names it: "Text7", "Label22", "Image1".
 int ofName(std::string_view name);
+
+// Where a control stands at 96 dpi, and how Label<number> looks, by the layout.
+vendaro::layout::Rect placeOf(int id);
+const vendaro::layout::LabelLook& labelLook(int number);
 
 } // namespace control_ids

@@ -22,26 +22,6 @@ constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCH
 
 Form1* formOf(HWND window) { return reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA)); }
 
-const layout::LabelLook& labelLook(int number)
-{
-    static const std::vector<layout::LabelLook> looks = layout::labels();
-    return looks.at(static_cast<std::size_t>(number - 1));
-}
-
-layout::Rect placeOf(int id)
-{
-    static const std::vector<layout::PictureLook> pictures = layout::pictures();
-    const int number = control_ids::numberOf(id);
-    switch (control_ids::kindOf(id)) {
-    case control_ids::Kind::Label:
-        return labelLook(number).rect;
-    case control_ids::Kind::Image:
-        return pictures.at(static_cast<std::size_t>(number - 1)).rect;
-    default:
-        return layout::box(number).rect;
-    }
-}
-
 bool isClickArea(int id)
 {
     return id == control_ids::ofLabel(kNewExerciseLabel) || id == control_ids::ofLabel(kEndLabel);
@@ -64,8 +44,6 @@ Form1::Form1(HINSTANCE instance, RandomSource& random, const Clock& clock)
                     nullptr, nullptr, instance, this);
     look_.emplace(dpiOfWindow(window_));
     createControls();
-    applyStacking();
-    layOut();
     setIcons();
     handlers_.Form_Load();
 }
@@ -85,54 +63,61 @@ void Form1::registerClasses(HINSTANCE instance)
     RegisterClassExW(&part);
 }
 
+// Each control is made in its place, from the front of the board to the back:
+// a window made later lies under those made before it.
 void Form1::createControls()
 {
-    BoxEvents& events = *this;
-    for (int number = 1; number <= kCellCount; ++number) {
-        boxes_[static_cast<std::size_t>(number - 1)] = std::make_unique<AnswerBox>(number, window_, events);
-        ink_[static_cast<std::size_t>(number - 1)] = layout::kBoxText;
+    const auto names = layout::stackingBackToFront();
+    for (auto name = names.rbegin(); name != names.rend(); ++name) {
+        const int id = control_ids::ofName(*name);
+        const int number = control_ids::numberOf(id);
+        switch (control_ids::kindOf(id)) {
+        case control_ids::Kind::Box:
+            createBox(number);
+            break;
+        case control_ids::Kind::Label: {
+            // A click area's text is never shown: it names the area to a screen reader.
+            const layout::LabelLook& look = control_ids::labelLook(number);
+            createPart(id, look.fontPixels ? look.caption : spokenNameOfLabel(number));
+            break;
+        }
+        case control_ids::Kind::Image:
+            createPart(id, spokenNameOfImage(number));
+            break;
+        }
     }
-    // A click area's text is never shown: it names the area to a screen reader.
-    for (const layout::LabelLook& look : layout::labels())
-        createPart(control_ids::ofLabel(look.number), look.fontPixels ? look.caption : spokenNameOfLabel(look.number));
-    for (const layout::PictureLook& look : layout::pictures())
-        createPart(control_ids::ofImage(look.number), spokenNameOfImage(look.number));
+}
+
+void Form1::createBox(int number)
+{
+    BoxEvents& events = *this;
+    auto& box = boxes_.at(static_cast<std::size_t>(number - 1));
+    box = std::make_unique<AnswerBox>(number, window_, events);
+    ink_.at(static_cast<std::size_t>(number - 1)) = layout::kBoxText;
+    place(box->window());
 }
 
 void Form1::createPart(int id, const std::string& text)
 {
-    CreateWindowExW(0, kPartClass, wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0, window_,
-                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    place(CreateWindowExW(0, kPartClass, wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
+                          window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr));
 }
 
-// Each control raised in turn from the back leaves them stacked as the board shows them.
-void Form1::applyStacking()
-{
-    for (const std::string& name : layout::stackingBackToFront())
-        SetWindowPos(control(control_ids::ofName(name)), HWND_TOP, 0, 0, 0, 0,
-                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-}
-
-// Places every control for the window's dpi. A box's edit control is its
-// inside: the border around it is drawn with the board, and its text starts
-// one pixel lower, as the line of an answer box does on every edition.
-void Form1::layOut()
+// Places a control for the window's dpi. A box's edit control is its inside:
+// the border around it is drawn with the board, and its text starts one pixel
+// lower, as the line of an answer box does on every edition.
+void Form1::place(HWND control)
 {
     const Scale& scale = look_->scale();
-    const HFONT font = look_->font(layout::kBoxFontPixels);
-    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        const int id = GetDlgCtrlID(child);
-        RECT place = scale.rect(placeOf(id));
-        if (control_ids::kindOf(id) == control_ids::Kind::Box) {
-            const int border = 2 * scale.px(1);
-            place = {place.left + border, place.top + border + scale.px(1), place.right - border,
-                     place.bottom - border};
-            SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-            SendMessageW(child, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-        }
-        MoveWindow(child, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
+    const int id = GetDlgCtrlID(control);
+    RECT place = scale.rect(control_ids::placeOf(id));
+    if (control_ids::kindOf(id) == control_ids::Kind::Box) {
+        const int border = 2 * scale.px(1);
+        place = {place.left + border, place.top + border + scale.px(1), place.right - border, place.bottom - border};
+        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(look_->font(layout::kBoxFontPixels)), FALSE);
+        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
     }
-    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
 }
 
 // The icons of the title bar and the taskbar, at the sizes for the window's dpi.
@@ -283,10 +268,11 @@ bool Form1::setPointer(HWND over)
     if (GetParent(over) != window_)
         return false;
     const int id = GetDlgCtrlID(over);
-    const auto pointer =
-        control_ids::kindOf(id) == control_ids::Kind::Box     ? layout::box(control_ids::numberOf(id)).pointer
-        : control_ids::kindOf(id) == control_ids::Kind::Label ? labelLook(control_ids::numberOf(id)).pointer
-                                                              : layout::Pointer::Arrow;
+    const auto pointer = control_ids::kindOf(id) == control_ids::Kind::Box
+                             ? layout::box(control_ids::numberOf(id)).pointer
+                         : control_ids::kindOf(id) == control_ids::Kind::Label
+                             ? control_ids::labelLook(control_ids::numberOf(id)).pointer
+                             : layout::Pointer::Arrow;
     const HCURSOR hand = pointer == layout::Pointer::WritingHand    ? look_->pictures().writingHand()
                          : pointer == layout::Pointer::PointingHand ? look_->pictures().pointingHand()
                                                                     : nullptr;
@@ -301,8 +287,10 @@ void Form1::dpiChanged(int dpi, const RECT& suggested)
     look_.emplace(dpi);
     SetWindowPos(window_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    layOut();
+    for (HWND child = GetWindow(window_, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        place(child);
     setIcons();
+    RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
 AnswerBox& Form1::box(int number) const { return *boxes_.at(static_cast<std::size_t>(number - 1)); }
@@ -326,7 +314,7 @@ void Form1::setTextColour(int box, Rgb colour)
 void Form1::setCaption(int label, const std::string& caption)
 {
     SetWindowTextW(control(control_ids::ofLabel(label)), wide(caption).c_str());
-    repaint(labelLook(label).rect);
+    repaint(control_ids::labelLook(label).rect);
     // The boxes named after this header's number are named anew.
     for (int number = 1; number <= kCellCount; ++number) {
         const Cell cell = cellAt(number);

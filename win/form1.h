@@ -42,9 +42,9 @@ private:
     LRESULT clickArea(HWND area, UINT message, LPARAM lParam);
 
     void createControls();
+    void createBox(int number);
     void createPart(int id, const std::string& text);
-    void applyStacking();
-    void layOut();
+    void place(HWND control);
     void setIcons();
     void repaint(const vendaro::layout::Rect& place);
     void paint(HWND part);

@@ -58,43 +58,52 @@ OwnedBitmap dibSection(SIZE size, void** bits)
     return OwnedBitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, bits, nullptr, 0));
 }
 
-// Decodes the PNG of a resource into a DIB section of `size` in `format`,
-// scaling its premultiplied pixels, which keeps the edges of transparency clean.
+bool succeeded(HRESULT result) { return SUCCEEDED(result); }
+
+// The first frame of the PNG held by a resource, premultiplied.
+bool premultipliedFrame(IWICImagingFactory* factory, HRSRC found, Com<IWICStream>& stream,
+                        Com<IWICBitmapDecoder>& decoder, Com<IWICBitmapFrameDecode>& frame,
+                        Com<IWICFormatConverter>& premultiplied)
+{
+    auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(nullptr, found)));
+    return succeeded(factory->CreateStream(stream.put())) &&
+           succeeded(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found))) &&
+           succeeded(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand,
+                                                      decoder.put())) &&
+           succeeded(decoder->GetFrame(0, frame.put())) &&
+           succeeded(factory->CreateFormatConverter(premultiplied.put())) &&
+           succeeded(premultiplied->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                               nullptr, 0, WICBitmapPaletteTypeCustom));
+}
+
+// Decodes the PNG of a resource into a DIB section of `size` in `format`. A
+// drawing of another size is scaled as premultiplied pixels, which keeps the
+// edges of its transparency clean.
 OwnedBitmap decode(const std::wstring& name, SIZE size, const GUID& format)
 {
     IWICImagingFactory* factory = imaging();
     const HRSRC found = factory ? FindResourceW(nullptr, name.c_str(), RT_RCDATA) : nullptr;
-    if (!found)
-        return {};
-    auto* bytes = static_cast<BYTE*>(LockResource(LoadResource(nullptr, found)));
     Com<IWICStream> stream;
     Com<IWICBitmapDecoder> decoder;
     Com<IWICBitmapFrameDecode> frame;
     Com<IWICFormatConverter> premultiplied, converted;
     Com<IWICBitmapScaler> scaler;
-    void* bits = nullptr;
-    OwnedBitmap bitmap;
-    const bool done =
-        SUCCEEDED(factory->CreateStream(stream.put())) &&
-        SUCCEEDED(stream->InitializeFromMemory(bytes, SizeofResource(nullptr, found))) &&
-        SUCCEEDED(
-            factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put())) &&
-        SUCCEEDED(decoder->GetFrame(0, frame.put())) &&
-        SUCCEEDED(factory->CreateFormatConverter(premultiplied.put())) &&
-        SUCCEEDED(premultiplied->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
-                                            nullptr, 0, WICBitmapPaletteTypeCustom)) &&
-        SUCCEEDED(factory->CreateBitmapScaler(scaler.put())) &&
-        SUCCEEDED(scaler->Initialize(premultiplied.get(), static_cast<UINT>(size.cx), static_cast<UINT>(size.cy),
-                                     WICBitmapInterpolationModeFant)) &&
-        SUCCEEDED(factory->CreateFormatConverter(converted.put())) &&
-        SUCCEEDED(converted->Initialize(scaler.get(), format, WICBitmapDitherTypeNone, nullptr, 0,
-                                        WICBitmapPaletteTypeCustom)) &&
-        (bitmap = dibSection(size, &bits)).get() &&
-        SUCCEEDED(converted->CopyPixels(nullptr, static_cast<UINT>(size.cx) * 4,
-                                        static_cast<UINT>(size.cx * size.cy * 4), static_cast<BYTE*>(bits)));
-    if (!done)
+    UINT width = 0, height = 0;
+    if (!found || !premultipliedFrame(factory, found, stream, decoder, frame, premultiplied) ||
+        !succeeded(frame->GetSize(&width, &height)))
         return {};
-    return bitmap;
+    IWICBitmapSource* source = premultiplied.get();
+    const auto cx = static_cast<UINT>(size.cx), cy = static_cast<UINT>(size.cy);
+    if ((width != cx || height != cy) && succeeded(factory->CreateBitmapScaler(scaler.put())) &&
+        succeeded(scaler->Initialize(source, cx, cy, WICBitmapInterpolationModeFant)))
+        source = scaler.get();
+    void* bits = nullptr;
+    OwnedBitmap bitmap = dibSection(size, &bits);
+    const bool done = bitmap.get() && succeeded(factory->CreateFormatConverter(converted.put())) &&
+                      succeeded(converted->Initialize(source, format, WICBitmapDitherTypeNone, nullptr, 0,
+                                                      WICBitmapPaletteTypeCustom)) &&
+                      succeeded(converted->CopyPixels(nullptr, cx * 4, cx * cy * 4, static_cast<BYTE*>(bits)));
+    return done ? std::move(bitmap) : OwnedBitmap();
 }
 
 } // namespace
