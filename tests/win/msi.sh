@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# The MSI as a school's technician uses it, under Wine: installed silently, with
+# a Start-menu shortcut that opens the drill and an entry among the installed
+# programs; removed silently without a trace.
+#   msi.sh <Vendaro-1.00.msi>, with WINEPREFIX (32-bit, ready), WINEDEBUG,
+#   WINEDLLOVERRIDES and DISPLAY (no window manager) set by the caller.
+set -euo pipefail
+msi=$(realpath "$1")
+fail() { echo "FAIL: $*" >&2; exit 1; }
+# The shortcut must not reach this machine's own menus.
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:+$WINEDLLOVERRIDES;}winemenubuilder.exe=d"
+exe="$WINEPREFIX/drive_c/Program Files/Vendaro/Vendaro.exe"
+property() { msiinfo export "$1" Property | tr -d '\r' | sed -n "s/^$2\t//p"; }
+code=$(property "$msi" ProductCode) version=$(property "$msi" ProductVersion)
+uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
+listed() { wine reg query "$uninstall" /s | tr -d '\r' | grep -c '^ *DisplayName .*Vendaro$' || true; }
+drill=
+cleanup() {
+  [ -z "$drill" ] || kill "$drill" 2>/dev/null || true
+  [ "$(listed)" = 0 ] || wine msiexec /x "$code" /qn || true
+}
+trap cleanup EXIT
+# Windows puts a per-machine package's shortcuts in the menu all users share;
+# Wine 8 puts them in the user's, so the package itself must ask for the former.
+[ "$(property "$msi" ALLUSERS)" = 1 ] || fail "the package is not per machine"
+msiinfo export "$msi" Shortcut | grep -qP '^\w+\tProgramMenuFolder\tVendaro\t' || fail "no Start-menu shortcut in the package"
+lnks=("$WINEPREFIX"/drive_c/{ProgramData,users/*/AppData/Roaming})
+lnks=("${lnks[@]/%//Microsoft/Windows/Start Menu/Programs/Vendaro.lnk}")
+
+wine msiexec /i "$msi" /qn && [ -f "$exe" ] || fail "no Vendaro.exe under Program Files after a silent install"
+echo "msi: installed silently in C:\\Program Files\\Vendaro"
+lnk=$(ls "${lnks[@]}" 2>/dev/null) || [ -n "$lnk" ] || fail "no shortcut in the Start menu"
+strings -a "$lnk" | grep -qxF 'C:\Program Files\Vendaro\Vendaro.exe' || fail "the shortcut points elsewhere"
+echo "msi: the Start menu's shortcut points at the installed Vendaro.exe"
+entry=$(wine reg query "$uninstall\\$code" | tr -d '\r') || fail "not among the installed programs"
+for value in "DisplayName Vendaro" "DisplayVersion $version" "Publisher Vendaro"; do
+  grep -qx " *${value% *} *REG_SZ *${value#* }" <<<"$entry" || fail "installed programs: no $value"
+done
+wine reg query 'HKLM\Software\Classes\Installer\Products' /s | grep ProductIcon | grep -qF "$code\\Vendaro.exe" \
+  || fail "installed programs: no icon"
+echo "msi: among the installed programs as Vendaro $version by Vendaro, with its icon"
+
+# wine start returns at once for a shortcut: the drill is the window's process.
+wine start /unix "$lnk" || fail "starting the shortcut"
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ZENTARI' | head -1) || fail "the shortcut opened no window"
+drill=$(xdotool getwindowpid "$window")
+xdotool mousemove --window "$window" 140 540 click 1
+# Wait for the process, not only the window: Vendaro.exe stays in use till then.
+timeout 60 tail --pid="$drill" -f /dev/null && ! xdotool search --name '^ZENTARI' >/dev/null \
+  || fail "the disc did not end the drill"
+drill=
+echo "msi: the shortcut opened the drill, its disc ended it"
+
+wine msiexec /x "$msi" /qn || fail "the silent removal"
+[ ! -e "${exe%/*}" ] && [ -z "$(ls "${lnks[@]}" 2>/dev/null)" ] && [ "$(listed)" = 0 ] || fail "the removal left something"
+echo "msi: removed silently, nothing left"
