@@ -3,7 +3,9 @@
 #include "control_ids.h"
 #include "form_layout.h"
 
+#include <cmath>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace layout = vendaro::layout;
@@ -44,6 +46,24 @@ void drawPicture(HDC dc, const Pictures& pictures, layout::Picture picture, POIN
     AlphaBlend(dc, at.x, at.y, size.cx, size.cy, source.get(), 0, 0, size.cx, size.cy, blend);
 }
 
+// Each character stands where the face's own advances put it, rounded to a
+// pixel only where it is drawn, as on the other editions: GDI's advances,
+// rounded one by one, would drift a pixel every few characters.
+void drawCaption(HDC dc, std::wstring_view caption, const RECT& rect, const layout::LabelLook& label, const Look& look)
+{
+    const double em = look.scale().px(label.fontPixels);
+    std::vector<double> x{0};
+    for (const wchar_t character : caption)
+        x.push_back(x.back() + look.advance(character) * em);
+    const double left =
+        rect.left + (label.alignment == layout::Align::Centre ? (rect.right - rect.left - x.back()) / 2 : 0);
+    std::vector<INT> steps;
+    for (std::size_t i = 1; i < x.size(); ++i)
+        steps.push_back(static_cast<INT>(std::lround(left + x[i]) - std::lround(left + x[i - 1])));
+    ExtTextOutW(dc, static_cast<int>(std::lround(left)), rect.top, ETO_CLIPPED, &rect, caption.data(),
+                static_cast<UINT>(caption.size()), steps.data());
+}
+
 void drawLabel(HDC dc, const layout::LabelLook& label, HWND form, const Look& look)
 {
     RECT rect = look.scale().rect(label.rect);
@@ -57,11 +77,10 @@ void drawLabel(HDC dc, const layout::LabelLook& label, HWND form, const Look& lo
     if (label.fontPixels == 0)
         return;
     wchar_t caption[64];
-    GetDlgItemTextW(form, control_ids::ofLabel(label.number), caption, 64);
+    const int length = GetDlgItemTextW(form, control_ids::ofLabel(label.number), caption, 64);
     Selected font(dc, look.font(label.fontPixels));
     SetTextColor(dc, colourRef(label.textColour));
-    const UINT alignment = label.alignment == layout::Align::Centre ? DT_CENTER : DT_LEFT;
-    DrawTextW(dc, caption, -1, &rect, DT_TOP | DT_SINGLELINE | DT_NOPREFIX | alignment);
+    drawCaption(dc, {caption, static_cast<std::size_t>(length)}, rect, label, look);
 }
 
 void drawControl(HDC dc, int id, HWND form, const Look& look)

@@ -12,12 +12,30 @@ OwnedFont faceAt(int pixels)
                                  CLIP_DEFAULT_PRECIS, ANTIALIASED_QUALITY, DEFAULT_PITCH, kFaceFamily));
 }
 
+// The face's own advances: at an em of 2048 pixels, its design's units.
+std::array<double, 128> designAdvances()
+{
+    constexpr int kEm = 2048;
+    OwnedFont design = faceAt(kEm);
+    const HDC screen = GetDC(nullptr);
+    const HGDIOBJ previous = SelectObject(screen, design.get());
+    std::array<INT, 128> widths{};
+    GetCharWidth32W(screen, 0, 127, widths.data());
+    SelectObject(screen, previous);
+    ReleaseDC(nullptr, screen);
+    std::array<double, 128> advances{};
+    for (std::size_t c = 0; c < widths.size(); ++c)
+        advances[c] = static_cast<double>(widths[c]) / kEm;
+    return advances;
+}
+
 } // namespace
 
 COLORREF colourRef(unsigned rgb) { return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF); }
 
 Look::Look(int dpi)
-    : scale_{dpi}, pictures_(scale_), boxBackground_(CreateSolidBrush(colourRef(vendaro::layout::kBoxBackground)))
+    : scale_{dpi}, pictures_(scale_), boxBackground_(CreateSolidBrush(colourRef(vendaro::layout::kBoxBackground))),
+      advances_(designAdvances())
 {
     fonts_.emplace(vendaro::layout::kBoxFontPixels, faceAt(scale_.px(vendaro::layout::kBoxFontPixels)));
     for (const auto& label : vendaro::layout::labels())
@@ -26,3 +44,5 @@ Look::Look(int dpi)
 }
 
 HFONT Look::font(int pixels) const { return fonts_.at(pixels).get(); }
+
+double Look::advance(wchar_t character) const { return character < 128 ? advances_[character] : 0; }
