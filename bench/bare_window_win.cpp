@@ -3,6 +3,7 @@
 // painted with a plain brush.
 
 #include "form_layout.h"
+#include "text.h"
 #include "title.h"
 
 #include <windows.h>
@@ -14,15 +15,6 @@ namespace {
 constexpr wchar_t kClass[] = L"BareWindow";
 // The drill's frame: fixed, with the close box only.
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-
-std::wstring wide(const char* text)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring converted(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, converted.data(), length);
-    converted.pop_back(); // the terminator, which the string keeps anyway
-    return converted;
-}
 
 LRESULT CALLBACK windowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {

@@ -1,6 +1,9 @@
 // Takes the picture of the window that the metainfo shows: an exercise drawn,
-// a few answers typed, one of them wrong, the last one right.
-//   vendaro_screenshot <png>
+// a few answers typed, one of them wrong, the last one right. With --start,
+// the window as it opens; with --exercise, just after an exercise is drawn,
+// whose header numbers it prints as label=number, for scripts/compare_windows.sh
+// to show them on Vendaro.exe.
+//   vendaro_screenshot <png> [--start | --exercise]
 
 #include "cells.h"
 #include "form1.h"
@@ -49,8 +52,9 @@ void type(Form1& form, int box, const QString& text)
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    if (argc != 2) {
-        std::fputs("usage: vendaro_screenshot <png>\n", stderr);
+    const QString mode = argc == 3 ? QString::fromLocal8Bit(argv[2]) : QString();
+    if (argc < 2 || argc > 3 || !QStringList({"", "--start", "--exercise"}).contains(mode)) {
+        std::fputs("usage: vendaro_screenshot <png> [--start | --exercise]\n", stderr);
         return 2;
     }
     QLocale::setDefault(QLocale(QLocale::Italian, QLocale::Italy));
@@ -61,7 +65,17 @@ int main(int argc, char* argv[])
     // Focus changes, and with them the drill's counts of attempts, need an active window.
     if (!QTest::qWaitForWindowActive(&form))
         return 1;
-    QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("Label22")), Qt::LeftButton);
+    if (mode != "--start")
+        QTest::mouseClick(form.findChild<QWidget*>(QStringLiteral("Label22")), Qt::LeftButton);
+    if (mode == "--exercise")
+        for (const Table table : {Table::Addition, Table::Subtraction}) {
+            for (int column = 1; column <= kColumns; ++column)
+                std::printf("%d=%d ", columnHeaderLabel(table, column), number(form, columnHeaderLabel(table, column)));
+            for (int row = 1; row <= kRows; ++row)
+                std::printf("%d=%d ", rowHeaderLabel(table, row), number(form, rowHeaderLabel(table, row)));
+        }
+    if (!mode.isEmpty())
+        return form.grab().save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
     for (const int box : {1, 2, 3, 4, 5, 21, 22, 23})
         type(form, box, answer(form, box));
     type(form, 6, wrong(answer(form, 6)));
