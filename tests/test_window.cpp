@@ -37,6 +37,7 @@ private slots:
     void caretKeysMoveWhereADigitGoes_data();
     void caretKeysMoveWhereADigitGoes();
     void commitsAndAccessibleEditsAreTyped();
+    void clicksAreLeftPressesAndReleasesOverOneArea();
     void invariantsHoldUnderRandomInput();
 };
 
@@ -323,6 +324,34 @@ void WindowTest::commitsAndAccessibleEditsAreTyped()
     edit->insertText(0, drill.expected(k));
     QCOMPARE(box->text(), drill.expected(k));
     QCOMPARE(drill.face(), faces::right);
+}
+
+// A right click, or a press dragged off before its release, neither draws an
+// exercise nor ends the program; Ctrl with a letter is a key like any other,
+// and empties a full box.
+void WindowTest::clicksAreLeftPressesAndReleasesOverOneArea()
+{
+    Drill drill;
+    QVERIFY(drill.open());
+    QEventLoop running; // ending the program ends it
+    bool ended = true;
+    QTimer::singleShot(0, &running, [&] {
+        for (const QPoint area : {QPoint(60, 540), QPoint(140, 540)}) {
+            drill.click(area, Qt::RightButton);
+            QTest::mousePress(drill.window(), Qt::LeftButton, {}, area);
+            QTest::mouseRelease(drill.window(), Qt::LeftButton, {}, {400, 16});
+        }
+        ended = !running.isRunning();
+        running.quit();
+    });
+    running.exec();
+    QVERIFY(!ended && drill.caption(27).isEmpty());
+    drill.newExercise();
+    const QString answer = drill.expected(1);
+    drill.type(answer.left(answer.size() - 1) + QString::number((answer.back().digitValue() + 1) % 10));
+    QCOMPARE(drill.ink(1), QColor(0xFF0000));
+    drill.key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(std::pair(drill.box(1)->text(), drill.ink(1)), std::pair(QString(), QColor(0x0000C0)));
 }
 
 namespace {
