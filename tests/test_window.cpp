@@ -350,7 +350,8 @@ void WindowTest::clicksAreLeftPressesAndReleasesOverOneArea()
     const QString answer = drill.expected(1);
     drill.type(answer.left(answer.size() - 1) + QString::number((answer.back().digitValue() + 1) % 10));
     QCOMPARE(drill.ink(1), QColor(0xFF0000));
-    drill.key(Qt::Key_Z, Qt::ControlModifier);
+    // As X11 has it, Ctrl+Z types the control character 26.
+    QTest::sendKeyEvent(QTest::Click, drill.window(), Qt::Key_Z, QChar(26), Qt::ControlModifier);
     QCOMPARE(std::pair(drill.box(1)->text(), drill.ink(1)), std::pair(QString(), QColor(0x0000C0)));
 }
 
