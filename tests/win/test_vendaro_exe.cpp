@@ -17,14 +17,10 @@ std::wstring accessible(HWND window, HRESULT (STDMETHODCALLTYPE IAccessible::*pr
 {
     IAccessible* object = nullptr;
     BSTR text = nullptr;
-    VARIANT self{};
-    self.vt = VT_I4;
     if (SUCCEEDED(AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&object))))
-        (object->*property)(self, &text);
-    std::wstring result = text ? text : L"";
+        (object->*property)(VARIANT{{{VT_I4, 0, 0, 0, {.lVal = CHILDID_SELF}}}}, &text), object->Release();
+    const std::wstring result = text ? text : L"";
     SysFreeString(text);
-    if (object)
-        object->Release();
     return result;
 }
 
@@ -82,10 +78,9 @@ void windowAndFirstScreen()
 // At other dpis the window, its pictures and its places grow with the dpi.
 void scalesWithTheDpi()
 {
-    HKEY desktop = nullptr;
-    RegOpenKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, KEY_SET_VALUE, &desktop);
+    const auto desktop = L"Control Panel\\Desktop";
     for (const DWORD dpi : {120, 144, 192}) {
-        RegSetValueExW(desktop, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi), sizeof dpi);
+        RegSetKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels", REG_DWORD, &dpi, sizeof dpi);
         Drill drill;
         RECT client;
         GetClientRect(drill.form(), &client);
@@ -95,8 +90,7 @@ void scalesWithTheDpi()
         drill.newExercise();
         CHECK(drill.caption(27) == L"20");
     }
-    RegDeleteValueW(desktop, L"LogPixels");
-    RegCloseKey(desktop);
+    RegDeleteKeyValueW(HKEY_CURRENT_USER, desktop, L"LogPixels");
 }
 
 // Every box answered from the keyboard, Tab moving on, as a pupil plays.
