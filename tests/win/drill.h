@@ -6,6 +6,7 @@
 #include "cells.h"
 #include "control_ids.h"
 #include "controls.h"
+#include "text.h"
 
 #include <windows.h>
 
@@ -71,6 +72,13 @@ public:
         return k;
     }
 
+    // Types box k's answer, right or wrong in its last digit.
+    void answer(int k, bool right = true)
+    {
+        std::string digits = utf8(expected(k));
+        digits.back() = right ? digits.back() : static_cast<char>('0' + (digits.back() - '0' + 1) % 10);
+        type(digits);
+    }
     // Keys typed as characters ('S' is a press and release of Shift), one key, or a chord.
     void type(const std::string& keys);
     void key(WORD virtualKey, bool down = true, bool up = true);

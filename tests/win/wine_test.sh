@@ -5,7 +5,6 @@
 #   wine_test.sh <the Windows build folder>
 set -euo pipefail
 build=$(realpath "$1")
-fail() { echo "FAIL: $*" >&2; exit 1; }
 lacking() { for tool; do command -v "$tool" >/dev/null || echo -n " $tool"; done; }
 missing=$(lacking i686-w64-mingw32-g++ wine wineboot wineserver winepath Xvfb xdotool msiinfo msibuild)
 /usr/bin/python3 -c 'import pefile' 2>/dev/null || missing+=" python3-pefile"
@@ -19,7 +18,7 @@ export WINEPREFIX=$build/wine WINEARCH=win32 WINEDEBUG=-all WINEDLLOVERRIDES="ms
 exec 3< <(exec Xvfb -displayfd 1 -screen 0 1920x1200x24 -nolisten tcp 2>/dev/null)
 server=$!
 trap 'wineserver -k 2>/dev/null || true; kill $server 2>/dev/null || true' EXIT
-read -r -t 30 display <&3 || fail "Xvfb did not start"
+read -r -t 30 display <&3 || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display
 [ -f "$WINEPREFIX/system.reg" ] || wineboot -i
 wine "$build/tests/win/test_vendaro_exe.exe" "$(winepath -w "$exe")"
