@@ -27,8 +27,7 @@ void send(INPUT input) { SendInput(1, &input, sizeof input); }
 
 Drill::Drill()
 {
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
+    STARTUPINFOW startup{sizeof(STARTUPINFOW), {}, {}, {}, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, {}, {}, {}, {}};
     std::wstring command = L"\"" + programPath + L"\"";
     CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_);
     // The drill of an earlier test has ended: its window is gone.
@@ -68,25 +67,31 @@ HWND Drill::focus() const
     return info.hwndFocus;
 }
 
-vendaro::Rgb Drill::colourAt(POINT place) const
+POINT Drill::device(POINT place) const
 {
     place = {MulDiv(place.x, width_, vendaro::layout::kClientWidth),
              MulDiv(place.y, width_, vendaro::layout::kClientWidth)};
     ClientToScreen(form_, &place);
+    return place;
+}
+
+vendaro::Rgb Drill::colourAt(POINT place) const
+{
+    place = device(place);
     const HDC screen = GetDC(nullptr);
     const COLORREF pixel = GetPixel(screen, place.x, place.y);
     ReleaseDC(nullptr, screen);
     return GetRValue(pixel) << 16 | GetGValue(pixel) << 8 | GetBValue(pixel);
 }
 
-bool Drill::shows(int k, vendaro::Rgb ink) const
+bool Drill::shows(const vendaro::layout::Rect& place, vendaro::Rgb ink) const
 {
-    RECT rect;
-    GetWindowRect(box(k), &rect);
+    const POINT from = device({place.left, place.top}),
+                to = device({place.left + place.width, place.top + place.height});
     const HDC screen = GetDC(nullptr);
     bool found = false;
-    for (int y = rect.top; y < rect.bottom && !found; ++y)
-        for (int x = rect.left; x < rect.right && !found; ++x)
+    for (int y = from.y; y < to.y && !found; ++y)
+        for (int x = from.x; x < to.x && !found; ++x)
             found = GetPixel(screen, x, y) == RGB(ink >> 16, (ink >> 8) & 0xFF, ink & 0xFF);
     ReleaseDC(nullptr, screen);
     return found;
@@ -130,9 +135,7 @@ void Drill::chord(std::initializer_list<WORD> keys)
 void Drill::moveTo(POINT where, DWORD buttons)
 {
     moved_ |= 1u << pointerAt(where);
-    where = {MulDiv(where.x, width_, vendaro::layout::kClientWidth),
-             MulDiv(where.y, width_, vendaro::layout::kClientWidth)};
-    ClientToScreen(form_, &where);
+    where = device(where);
     // Absolute places are in 65536ths of the screen, rounded up to land on the pixel.
     const auto absolute = [](LONG pixel, int screen) { return (pixel * 65536 + screen - 1) / screen; };
     send({INPUT_MOUSE,

@@ -59,8 +59,8 @@ public:
     HWND focus() const;
     // The colour at a place of the layout, read off the screen at the window's dpi.
     vendaro::Rgb colourAt(POINT place) const;
-    // Whether some of the box's digits are in this ink, read off the screen.
-    bool shows(int k, vendaro::Rgb ink) const;
+    // Whether some pixel of a place of the layout is in this colour, read off the screen.
+    bool shows(const vendaro::layout::Rect& place, vendaro::Rgb ink) const;
     // What box k expects, read off its header squares as a pupil reads them.
     std::wstring expected(int k) const;
     // The first box whose answer has this many digits.
@@ -104,6 +104,7 @@ public:
     enum Pointer { kArrow, kHand, kWriting, kTextBeam };
 
 private:
+    POINT device(POINT place) const; // on the screen, at the window's dpi
     void moveTo(POINT where, DWORD buttons = 0);
     static HCURSOR pointer()
     {
