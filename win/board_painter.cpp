@@ -34,16 +34,23 @@ void drawSunkenBorder(HDC dc, const RECT& r, int t)
     band(dc, r.right - 2 * t, r.top + t, r.right - t, r.bottom - t, 0xC0C0C0);
 }
 
-void drawPicture(HDC dc, const Pictures& pictures, layout::Picture picture, POINT at)
+// Only the part of the picture inside the area painted is blended: each
+// control paints its own small part of the board, and blending the whole
+// board for every one of them would slow the first frame.
+void drawPicture(HDC dc, const RECT& area, const Pictures& pictures, layout::Picture picture, POINT at)
 {
     const HBITMAP bitmap = pictures.bitmap(picture);
-    if (!bitmap)
-        return;
     const SIZE size = pictures.size(picture);
+    const RECT placed{at.x, at.y, at.x + size.cx, at.y + size.cy};
+    RECT shown;
+    if (!bitmap || !IntersectRect(&shown, &placed, &area))
+        return;
     OwnedDc source(CreateCompatibleDC(dc));
     Selected selected(source.get(), bitmap);
     const BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-    AlphaBlend(dc, at.x, at.y, size.cx, size.cy, source.get(), 0, 0, size.cx, size.cy, blend);
+    const int width = shown.right - shown.left, height = shown.bottom - shown.top;
+    AlphaBlend(dc, shown.left, shown.top, width, height, source.get(), shown.left - at.x, shown.top - at.y, width,
+               height, blend);
 }
 
 // Each character stands where the face's own advances put it, rounded to a
@@ -83,16 +90,19 @@ void drawLabel(HDC dc, const layout::LabelLook& label, HWND form, const Look& lo
     drawCaption(dc, {caption, static_cast<std::size_t>(length)}, rect, label, look);
 }
 
-void drawControl(HDC dc, int id, HWND form, const Look& look)
+void drawControl(HDC dc, const RECT& area, int id, HWND form, const Look& look)
 {
     const int number = control_ids::numberOf(id);
     const RECT rect = look.scale().rect(control_ids::placeOf(id));
+    RECT shown;
+    if (!IntersectRect(&shown, &rect, &area))
+        return;
     switch (control_ids::kindOf(id)) {
     case control_ids::Kind::Label:
         return drawLabel(dc, control_ids::labelLook(number), form, look);
     case control_ids::Kind::Image:
         if (IsWindowVisible(GetDlgItem(form, id)))
-            drawPicture(dc, look.pictures(), layout::pictureOfImage(number), {rect.left, rect.top});
+            drawPicture(dc, area, look.pictures(), layout::pictureOfImage(number), {rect.left, rect.top});
         return;
     case control_ids::Kind::Box: {
         fill(dc, rect, layout::kBoxBackground);
@@ -126,8 +136,8 @@ void paintBoard(HDC target, const RECT& area, POINT at, HWND form, const Look& l
     Selected selected(dc.get(), canvas.get());
     SetViewportOrgEx(dc.get(), -area.left, -area.top, nullptr);
     SetBkMode(dc.get(), TRANSPARENT);
-    drawPicture(dc.get(), look.pictures(), layout::Picture::Board, {0, 0});
+    drawPicture(dc.get(), area, look.pictures(), layout::Picture::Board, {0, 0});
     for (const int id : backToFront())
-        drawControl(dc.get(), id, form, look);
+        drawControl(dc.get(), area, id, form, look);
     BitBlt(target, at.x, at.y, width, height, dc.get(), area.left, area.top, SRCCOPY);
 }
