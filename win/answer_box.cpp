@@ -5,8 +5,6 @@
 #include "key_codes.h"
 #include "retyping.h"
 
-#include <commctrl.h>
-
 #include <utility>
 
 namespace {
@@ -15,18 +13,29 @@ std::u16string utf16(const std::wstring& text) { return {text.begin(), text.end(
 
 } // namespace
 
-AnswerBox::AnswerBox(int number, HWND parent, BoxEvents& events)
+AnswerBox::AnswerBox(int number, HWND parent, const RECT& place, BoxEvents& events)
     : number_(number), events_(events),
-      window_(CreateWindowExW(
-          0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_CENTER | ES_AUTOHSCROLL, 0, 0, 0, 0, parent,
-          reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_ids::ofBox(number))), nullptr, nullptr))
+      window_(CreateWindowExW(0, L"EDIT", L"", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | ES_CENTER | ES_AUTOHSCROLL,
+                              place.left, place.top, place.right - place.left, place.bottom - place.top, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(control_ids::ofBox(number))), nullptr,
+                              nullptr))
 {
-    SetWindowSubclass(window_, subclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    // The edit control's procedure is replaced rather than chained through
+    // SetWindowSubclass, whose lookup of a window property on every message
+    // is a round trip to the server under Wine and slows the start.
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    editProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AnswerBox::boxProc)));
 }
 
-LRESULT CALLBACK AnswerBox::subclassProc(HWND, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR self)
+LRESULT CALLBACK AnswerBox::boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    return reinterpret_cast<AnswerBox*>(self)->handle(message, wParam, lParam);
+    return reinterpret_cast<AnswerBox*>(GetWindowLongPtrW(window, GWLP_USERDATA))->handle(message, wParam, lParam);
+}
+
+LRESULT AnswerBox::edit(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcW(editProc_, window_, message, wParam, lParam);
 }
 
 LRESULT AnswerBox::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -49,7 +58,7 @@ LRESULT AnswerBox::handle(UINT message, WPARAM wParam, LPARAM lParam)
             return 0;
         break;
     case WM_SETFOCUS: {
-        const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+        const LRESULT result = edit(message, wParam, lParam);
         events_.gotFocus(number_);
         return result;
     }
@@ -67,15 +76,14 @@ LRESULT AnswerBox::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_IME_COMPOSITION:
     case WM_IME_ENDCOMPOSITION:
         return DefWindowProcW(window_, message, wParam, lParam);
-    case WM_NCDESTROY:
-        RemoveWindowSubclass(window_, subclassProc, 0);
-        return DefSubclassProc(window_, message, wParam, lParam);
+    case WM_NCDESTROY: // going: nothing left to retype
+        return edit(message, wParam, lParam);
     case WM_GETOBJECT:
         if (static_cast<LONG>(lParam) == OBJID_CLIENT)
             return boxAccessible(window_, wParam, events_.spokenName(number_), events_.verdict(number_));
         break;
     }
-    const LRESULT result = DefSubclassProc(window_, message, wParam, lParam);
+    const LRESULT result = edit(message, wParam, lParam);
     // Whatever else changed the text is typed again through the filter.
     if (!editing_ && message != WM_GETTEXT && message != WM_GETTEXTLENGTH && text() != accepted_)
         retype();
@@ -88,7 +96,7 @@ LRESULT AnswerBox::keyDown(WPARAM key, LPARAM lParam)
     if (pressed_.key == vendaro::Key::Tab)
         events_.tabFrom(number_, pressed_.shift);
     else if (vendaro::isEditingKey(pressed_))
-        ownEdit([&] { DefSubclassProc(window_, WM_KEYDOWN, key, lParam); });
+        ownEdit([&] { edit(WM_KEYDOWN, key, lParam); });
     // Any other key is swallowed, so that none can paste, cut or undo.
     return 0;
 }
@@ -107,7 +115,7 @@ void AnswerBox::type(std::int16_t keyChar)
 {
     const std::int16_t code = events_.keyPress(number_, keyChar);
     if (code != 0)
-        ownEdit([&] { DefSubclassProc(window_, WM_CHAR, static_cast<wchar_t>(code), 0); });
+        ownEdit([&] { edit(WM_CHAR, static_cast<wchar_t>(code), 0); });
 }
 
 void AnswerBox::typeAndRelease(std::int16_t keyChar)

@@ -29,7 +29,7 @@ public:
 // by key.
 class AnswerBox {
 public:
-    AnswerBox(int number, HWND parent, BoxEvents& events);
+    AnswerBox(int number, HWND parent, const RECT& place, BoxEvents& events);
     AnswerBox(const AnswerBox&) = delete;
     AnswerBox& operator=(const AnswerBox&) = delete;
 
@@ -44,9 +44,9 @@ public:
     void caretToEnd();
 
 private:
-    static LRESULT CALLBACK subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                         DWORD_PTR self);
+    static LRESULT CALLBACK boxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT edit(UINT message, WPARAM wParam, LPARAM lParam); // the edit control's own handling
     LRESULT keyDown(WPARAM key, LPARAM lParam);
     void character(wchar_t typed);
     void type(std::int16_t keyChar);
@@ -59,6 +59,7 @@ private:
     int number_;
     BoxEvents& events_;
     HWND window_;
+    WNDPROC editProc_ = nullptr;
     std::wstring accepted_; // the text as the filter last left it
     bool editing_ = false;
     vendaro::KeyStroke pressed_{}; // the key whose character comes next

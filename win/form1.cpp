@@ -92,31 +92,45 @@ void Form1::createBox(int number)
 {
     BoxEvents& events = *this;
     auto& box = boxes_.at(static_cast<std::size_t>(number - 1));
-    box = std::make_unique<AnswerBox>(number, window_, events);
+    box = std::make_unique<AnswerBox>(number, window_, placeOf(control_ids::ofBox(number)), events);
     ink_.at(static_cast<std::size_t>(number - 1)) = layout::kBoxText;
-    place(box->window());
+    setBoxFont(box->window());
 }
 
 void Form1::createPart(int id, const std::string& text)
 {
-    place(CreateWindowExW(0, kPartClass, wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, 0, 0,
-                          window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr));
+    const RECT place = placeOf(id);
+    CreateWindowExW(0, kPartClass, wide(text).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, place.left, place.top,
+                    place.right - place.left, place.bottom - place.top, window_,
+                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
 }
 
-// Places a control for the window's dpi. A box's edit control is its inside:
-// the border around it is drawn with the board, and its text starts one pixel
-// lower, as the line of an answer box does on every edition.
-void Form1::place(HWND control)
+// Where a control lies for the window's dpi. A box's edit control is its
+// inside: the border around it is drawn with the board, and its text starts
+// one pixel lower, as the line of an answer box does on every edition.
+RECT Form1::placeOf(int id) const
 {
     const Scale& scale = look_->scale();
+    const RECT place = scale.rect(control_ids::placeOf(id));
+    if (control_ids::kindOf(id) != control_ids::Kind::Box)
+        return place;
+    const int border = 2 * scale.px(1);
+    return {place.left + border, place.top + border + scale.px(1), place.right - border, place.bottom - border};
+}
+
+void Form1::setBoxFont(HWND box) const
+{
+    SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(look_->font(layout::kBoxFontPixels)), FALSE);
+    SendMessageW(box, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+}
+
+// Controls are made in their place; a change of dpi moves them.
+void Form1::place(HWND control)
+{
     const int id = GetDlgCtrlID(control);
-    RECT place = scale.rect(control_ids::placeOf(id));
-    if (control_ids::kindOf(id) == control_ids::Kind::Box) {
-        const int border = 2 * scale.px(1);
-        place = {place.left + border, place.top + border + scale.px(1), place.right - border, place.bottom - border};
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(look_->font(layout::kBoxFontPixels)), FALSE);
-        SendMessageW(control, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    }
+    const RECT place = placeOf(id);
+    if (control_ids::kindOf(id) == control_ids::Kind::Box)
+        setBoxFont(control);
     MoveWindow(control, place.left, place.top, place.right - place.left, place.bottom - place.top, FALSE);
 }
 

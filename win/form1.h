@@ -44,6 +44,8 @@ private:
     void createControls();
     void createBox(int number);
     void createPart(int id, const std::string& text);
+    RECT placeOf(int id) const;
+    void setBoxFont(HWND box) const;
     void place(HWND control);
     void setIcons();
     void repaint(const vendaro::layout::Rect& place);
