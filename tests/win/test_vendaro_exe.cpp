@@ -66,6 +66,11 @@ void windowAndFirstScreen()
         CHECK(drill.caption(label).empty());
     CHECK(IsWindowEnabled(drill.label(kNewExerciseLabel)));
     paintsItsColours(drill);
+    // The edit control stays inside the box's sunken border: its silver inner ring shows right and
+    // below, inside the next boxes' grey.
+    const layout::Rect box = layout::box(1).rect;
+    const int right = box.left + box.width - 2, bottom = box.top + box.height - 2;
+    CHECK(drill.colourAt({right, bottom - 8}) == 0xC0C0C0 && drill.colourAt({right - 8, bottom}) == 0xC0C0C0);
 }
 
 // At the dpi the session started with, the window, its pictures and its places grow with it.
