@@ -38,12 +38,15 @@ echo "msi: among the installed programs as Vendaro $version"
 wine start /unix "$lnk" || fail "starting the shortcut"
 window=$(timeout 60 xdotool search --sync --onlyvisible --name '^ZENTARI' | head -1) || fail "the shortcut opened no window"
 drill=$(xdotool getwindowpid "$window")
+# The window's icons, as Wine hands them to the desktop: 32 and 16 pixels, in colour.
+icon=$(xprop -id "$window" -notype -f _NET_WM_ICON 32c _NET_WM_ICON | awk -f "$(dirname "$0")/wm_icon.awk")
+[ "$icon" = "32x32 16x16 in colour" ] || fail "the window's icons: $icon"
 xdotool mousemove --window "$window" 140 540 click 1
 # Wait for the process, not only the window: Vendaro.exe stays in use till then.
 timeout 60 tail --pid="$drill" -f /dev/null && ! xdotool search --name '^ZENTARI' >/dev/null \
   || fail "the disc did not end the drill"
 drill=
-echo "msi: the shortcut opened the drill, its disc ended it"
+echo "msi: the shortcut opened the drill with its icons, its disc ended it"
 
 wine msiexec /x "$msi" /qn || fail "the silent removal"
 [ ! -e "${exe%/*}" ] && [ -z "$(ls "${lnks[@]}" 2>/dev/null)" ] && [ "$(listed)" = 0 ] || fail "the removal left something"

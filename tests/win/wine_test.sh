@@ -6,7 +6,7 @@
 set -euo pipefail
 build=$(realpath "$1")
 lacking() { for tool; do command -v "$tool" >/dev/null || echo -n " $tool"; done; }
-missing=$(lacking i686-w64-mingw32-g++ wine wineboot wineserver winepath Xvfb xdotool msiinfo msibuild)
+missing=$(lacking i686-w64-mingw32-g++ wine wineboot wineserver winepath Xvfb xdotool xprop msiinfo msibuild)
 /usr/bin/python3 -c 'import pefile' 2>/dev/null || missing+=" python3-pefile"
 [ -z "$missing" ] || { echo "Vendaro.exe skipped: missing$missing"; exit 77; }
 exe=$build/win/Vendaro.exe
