@@ -7,7 +7,9 @@
 
 void reportHeldKeysOnce(QGuiApplication& app)
 {
-    if (auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>())
+    // The headless platform answers for X11 too, with no display when there is no X server.
+    auto* x11 = app.nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 && x11->display())
         XkbSetDetectableAutoRepeat(x11->display(), True, nullptr);
 }
 #else
