@@ -149,6 +149,9 @@ void WindowTest::stackingTabOrderAndPictureSizes()
     for (int image = 1; image <= 5; ++image)
         QCOMPARE(pictures::pixmap(layout::pictureOfImage(image), 2).size(),
                  drill.control(QString("Image%1").arg(image))->size() * 2);
+    // The window's icon is drawn for each size a desktop asks of a program's icon, none scaled.
+    const QList<QSize> iconSizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    QCOMPARE(drill.form.windowIcon().availableSizes(), iconSizes);
 }
 
 // A picture that does not load is said once, however often it is asked for.
