@@ -20,8 +20,8 @@ server=$!
 trap 'wineserver -k 2>/dev/null || true; kill $server 2>/dev/null || true' EXIT
 read -r -t 30 display <&3 || { echo "FAIL: Xvfb did not start" >&2; exit 1; }
 export DISPLAY=:$display
-[ -f "$WINEPREFIX/system.reg" ] || wineboot -i
-# Wine takes the dpi when its session starts, so each dpi has a session of its own.
+# Wine makes the prefix when it is first used, and takes the dpi when its
+# session starts, so each dpi has a session of its own.
 for dpi in 120 144 192 96; do
   wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null
   wineserver -k && wineserver -w
