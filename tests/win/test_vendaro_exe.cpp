@@ -42,9 +42,7 @@ void paintsItsColours(const Drill& drill)
 void windowAndFirstScreen()
 {
     Drill drill;
-    wchar_t title[128];
-    GetWindowTextW(drill.form(), title, 128);
-    CHECK(title == wide(layout::kTitle));
+    CHECK(textOf(drill.form()) == wide(layout::kTitle));
     RECT client, frame;
     GetClientRect(drill.form(), &client);
     CHECK(client.right == layout::kClientWidth && client.bottom == layout::kClientHeight);
@@ -66,11 +64,12 @@ void windowAndFirstScreen()
         CHECK(drill.caption(label).empty());
     CHECK(IsWindowEnabled(drill.label(kNewExerciseLabel)));
     paintsItsColours(drill);
-    // The edit control stays inside the box's sunken border: its silver inner ring shows right and
-    // below, inside the next boxes' grey.
-    const layout::Rect box = layout::box(1).rect;
+    // A box of the last row: the edit control stays inside its sunken border, whose silver inner ring
+    // shows right and below, and no ring reaches below it onto the board.
+    const layout::Rect box = layout::box(17).rect;
     const int right = box.left + box.width - 2, bottom = box.top + box.height - 2;
-    CHECK(drill.colourAt({right, bottom - 8}) == 0xC0C0C0 && drill.colourAt({right - 8, bottom}) == 0xC0C0C0);
+    CHECK(drill.colourAt({right, bottom - 8}) == 0xC0C0C0 && drill.colourAt({right - 8, bottom}) == 0xC0C0C0 &&
+          drill.colourAt({box.left, bottom + 2}) == 0x008080);
 }
 
 // At the dpi the session started with, the window, its pictures and its places grow with it.
