@@ -26,14 +26,10 @@ packages=()
 for task in "${@:-build}"; do
   case "$task" in
     build) packages+=("${build[@]}") ;;
-    web)
-      packages+=("${web[@]}")
-      # npm brings the closure compiler; a newer Node from elsewhere serves as well as Debian's.
-      command -v npm >/dev/null || packages+=(nodejs npm)
-      ;;
+    web) packages+=("${web[@]}") ;;
     test)
       packages+=("${test[@]}")
-      # Node and npm run the browser tests, as above.
+      # Node and npm run the browser tests; a newer Node from elsewhere serves as well as Debian's.
       command -v npm >/dev/null || packages+=(nodejs npm)
       ;;
     windows) packages+=("${windows[@]}") ;;

@@ -8,9 +8,6 @@ scripts/deps.sh web
 # Emscripten runs its JavaScript tools with the first node on the PATH, which may
 # be a newer one than Debian's that does not look where Debian keeps their modules.
 export NODE_PATH="/usr/share/nodejs:/usr/lib/nodejs${NODE_PATH:+:$NODE_PATH}"
-# The closure compiler emscripten 3.1.6 was made with, pinned in web/closure/package-lock.json.
-[ -x web/closure/node_modules/.bin/google-closure-compiler ] ||
-  npm ci --prefix web/closure --no-audit --no-fund --loglevel=error
 emcmake cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release -DVENDARO_WERROR=ON >/dev/null
 cmake --build build/web -j"$(nproc)"
 [ "${1:-}" = --build-only ] && exit 0

@@ -1,54 +1,24 @@
 // The drill in a browser. The page's elements carry out the control operations
 // and their events call the drill's own handlers, compiled from the same C++ as
 // the desktop window; this module does only what a window toolkit does there.
-import Vendaro from "./vendaro.js";
+import { startCore } from "./core.js";
 import { fit } from "./fit.js";
 import { setUpSide } from "./pad.js";
 import { keepForOffline } from "./offline.js";
 
-const vendaro = await Vendaro();
+
+// The board stands in the page, each control named as on the desktop: Text1..Text40, Label1..Label31, Image1..Image5.
 const board = document.getElementById("board");
-// An answer box holds its text at the top, as the desktop's boxes do: one line's height under 3 px of frame.
-// Measured on the board while it is empty, when laying it out costs next to nothing.
-const boxFont = `700 ${vendaro.boxFontPixels}px Tahoma`;
-await document.fonts.load(boxFont);
-const line = board.appendChild(Object.assign(document.createElement("span"), { textContent: "0" }));
-line.style.font = boxFont;
-const boxPadding = `2px 2px ${65 - 4 - line.offsetHeight}px`;
-line.remove();
-const boxes = [];
-const labels = [];
-const images = [];
-const accepted = []; // each box's text as the filter last left it
-const backspace = vendaro.backspace;
+const side = document.getElementById("side");
+const controls = { Text: [], Label: [], Image: [] };
+for (const element of board.querySelectorAll("[id]")) {
+  const [, kind, number] = /^(\D+)(\d+)$/.exec(element.id);
+  controls[kind][number] = element;
+}
+const { Text: boxes, Label: labels, Image: images } = controls;
+const boxNumbers = new Map(boxes.flatMap((box, number) => [[box, number]]));
+const accepted = boxes.map(() => ""); // each box's text as the filter last left it
 const css = (rgb) => "#" + rgb.toString(16).padStart(6, "0");
-
-function place(element, look) {
-  element.id = look.name;
-  Object.assign(element.style, { left: `${look.left}px`, top: `${look.top}px`, width: `${look.width}px`, height: `${look.height}px` });
-  element.style.cursor = look.cursor;
-  return board.appendChild(element);
-}
-
-function makeLabel(look) {
-  const label = place(document.createElement("div"), look);
-  label.classList.add("label", ...(look.sunken ? ["sunken"] : []));
-  label.textContent = look.caption;
-  // The click areas are buttons to assistive technology, named by what they do.
-  if (look.spokenName) Object.assign(label, { role: "button", ariaLabel: look.spokenName });
-  Object.assign(label.style, {
-    fontSize: `${look.fontPixels}px`, color: css(look.textColour), textAlign: look.centred ? "center" : "left",
-    background: look.background === null ? "transparent" : css(look.background), padding: look.sunken ? "1px" : "0",
-  });
-  return label;
-}
-
-function makeImage(look) {
-  const image = place(document.createElement("img"), look);
-  image.src = look.picture;
-  image.alt = look.spokenName;
-  return image;
-}
 
 // The character code a key types, null for none, by the desktop's rule.
 const characterCode = (event) => vendaro.characterCode(event.key, event.ctrlKey, event.shiftKey);
@@ -97,61 +67,54 @@ function tabRound(event, number) {
 let pageLeft = false;
 addEventListener("blur", () => (pageLeft = true));
 
-function makeBox(look, number) {
-  const box = place(document.createElement("input"), look);
-  box.classList.add("sunken");
-  Object.assign(box, { type: "text", inputMode: "numeric", autocomplete: "off", spellcheck: false });
-  box.setAttribute("autocapitalize", "off");
-  Object.assign(box.style, {
-    font: boxFont, color: css(vendaro.boxText), background: css(vendaro.boxBackground), padding: boxPadding,
+// One behaviour for the forty boxes: their events reach the board, which knows each box by its number.
+function onBoxes(type, handler) {
+  board.addEventListener(type, (event) => {
+    const number = boxNumbers.get(event.target);
+    if (number) handler(event, number, event.target);
   });
-  accepted[number] = "";
+}
+function wireBoxes() {
   // Coming back to the page is no new arrival in the box; Tab leaves the caret after the digits.
-  box.addEventListener("focus", () => {
+  onBoxes("focusin", (event, number, box) => {
     vendaro.GotFocus(number, pageLeft);
     pageLeft = false;
     box.setSelectionRange(box.value.length, box.value.length);
   });
-  box.addEventListener("keydown", (event) => {
+  onBoxes("keydown", (event, number) => {
     if (event.isComposing || event.key === "Unidentified") return;
     if (event.key === "Tab") return tabRound(event, number);
     const code = characterCode(event);
     if (code !== null || !editingKey(event)) event.preventDefault();
     if (code !== null) type(number, code);
   });
-  box.addEventListener("keyup", () => vendaro.KeyUp(number));
-  box.addEventListener("beforeinput", (event) => {
+  onBoxes("keyup", (event, number) => vendaro.KeyUp(number));
+  onBoxes("beforeinput", (event) => {
     const typed = ["insertText", "insertReplacementText", "deleteContentBackward", "insertCompositionText", "deleteContentForward"];
     if (!typed.includes(event.inputType)) event.preventDefault();
   });
   // Whatever came before, what changed decides: a Delete's taking away is kept, anything else typed again.
-  box.addEventListener("input", (event) => {
+  onBoxes("input", (event, number, box) => {
     if (event.inputType === "deleteContentForward" && onlyTakenAway(accepted[number], box.value)) accepted[number] = box.value;
     else if (!event.isComposing) retype(number);
   });
-  box.addEventListener("compositionend", () => retype(number));
-  for (const closed of ["contextmenu", "dragstart", "drop", "cut", "paste"]) box.addEventListener(closed, (e) => e.preventDefault());
-  return box;
+  onBoxes("compositionend", (event, number) => retype(number));
+  for (const closed of ["contextmenu", "dragstart", "drop", "cut", "paste"]) onBoxes(closed, (event) => event.preventDefault());
 }
 
-Object.assign(board.style, { width: `${vendaro.boardWidth}px`, height: `${vendaro.boardHeight}px` });
-board.appendChild(Object.assign(document.createElement("img"), { src: vendaro.boardPicture, className: "board", alt: "" }));
 // Nothing but a box takes the focus: a click or a tap elsewhere, on the pad too, leaves it where it is.
 document.addEventListener("mousedown", (event) => event.target.tagName !== "INPUT" && event.preventDefault());
-for (const look of vendaro.layout()) {
-  const number = Number(look.name.replace(/\D+/, ""));
-  if (look.name.startsWith("Text")) boxes[number] = makeBox(look, number);
-  else if (look.name.startsWith("Label")) labels[number] = makeLabel(look);
-  else images[number] = makeImage(look);
+
+// The pointers' pictures are fetched once a mouse or a pen moves over the page: a finger needs none.
+function pointersWanted(event) {
+  if (event.pointerType === "touch") return;
+  document.documentElement.classList.add("mouse");
+  removeEventListener("pointermove", pointersWanted);
 }
+addEventListener("pointermove", pointersWanted);
 
 // A box is named after its operation for a screen reader, as on the desktop: "7 più 5".
-function nameBoxes() {
-  boxes.forEach((box, number) => {
-    const [row, column] = vendaro.headersOf(number);
-    box.ariaLabel = vendaro.spokenName(number, labels[row].textContent, labels[column].textContent) || vendaro.tableName(number);
-  });
-}
+const nameBoxes = () => boxes.forEach((box, number) => (box.ariaLabel = vendaro.boxName(number)));
 
 // A new exercise changes twenty captions at once: the boxes are named again once, when the handler is done.
 let naming = false;
@@ -165,7 +128,7 @@ function nameBoxesSoon() {
 }
 
 // The drill carries out its control operations on these elements.
-vendaro.startDrill({
+const [vendaro] = await Promise.all([startCore(self.started.core, {
   text: (number) => boxes[number].value,
   setText: (number, text) => (boxes[number].value = accepted[number] = text),
   setTextColour: (number, colour) => (boxes[number].style.color = css(colour)),
@@ -177,20 +140,25 @@ vendaro.startDrill({
   setImageVisible: (number, visible) => {
     images[number].hidden = !visible;
     // A new node, so that the same verdict twice is said twice.
-    if (visible && number !== vendaro.waitingFace) document.getElementById("verdict").replaceChildren(images[number].alt);
+    if (visible && number !== vendaro.waitingFace) document.getElementById("verdict").replaceChildren(images[number].ariaLabel);
   },
   endProgram: () => {
     board.remove();
     side.remove();
     document.getElementById("ended").hidden = false;
   },
-});
+}), self.started.face]);
+const { backspace } = vendaro;
+for (const box of boxes.slice(1)) {
+  Object.assign(box, { inputMode: "numeric", autocomplete: "off", spellcheck: false });
+  box.setAttribute("autocapitalize", "off");
+}
+wireBoxes();
 nameBoxes();
 labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && vendaro.Label22_Click());
 labels[23].addEventListener("click", () => vendaro.Label23_Click());
 
 // A pad key is a key pressed and released in the box that has the focus; while the pad shows, the boxes ask for no keyboard.
-const side = document.getElementById("side");
 let padShown = false;
 const refit = () => fit(board, side, padShown);
 setUpSide({
@@ -207,10 +175,8 @@ setUpSide({
 addEventListener("resize", refit);
 visualViewport.addEventListener("resize", refit);
 
-// Everything is loaded before the drill starts, so that it goes on without a network. Loaded is enough: a
-// picture is decoded when it first shows, and what the worker or the HTTP cache holds is there at once.
-const loaded = (image) => image.complete || new Promise((done) => image.addEventListener("load", done, { once: true }));
-await Promise.all([...board.querySelectorAll("img")].map(loaded));
+// The board shows once it can be played, in its own face.
+document.querySelector("main").classList.add("ready");
 vendaro.Form_Load();
 boxes[1].focus();
 keepForOffline();

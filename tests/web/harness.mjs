@@ -15,7 +15,7 @@ export async function serve(site = process.env.VENDARO_SITE) {
 
 // Without the background-networking flags Chromium knocks at hosts this machine cannot reach.
 const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-  "--disable-component-update", "--disable-sync"];
+  "--disable-component-update", "--disable-sync", "--disable-features=PreloadTopChromeWebUI,WebUIOmniboxPopup"];
 
 // Debian's Chromium over the DevTools protocol, or Debian's Firefox ESR over WebDriver BiDi.
 export const launch = (engine = "chromium") => engine === "firefox"
