@@ -57,13 +57,23 @@ std::string cursorOf(layout::Pointer pointer)
     }
 }
 
-// Every control's rules, written once each: the declarations that the same controls share are one rule. A pointer holds
-// only once a mouse has moved (the class "mouse"), so that no picture of a pointer is fetched or drawn before the drill
-// is ready, nor ever on a touch screen.
-void printRules(const std::vector<std::pair<std::string, Rules>>& controls,
-                const std::vector<std::pair<std::string, std::string>>& cursors)
+std::string listed(const std::vector<std::string>& selectors, const std::string& prefix = "")
 {
-    std::map<std::string, std::vector<std::string>> sharing;
+    std::string list;
+    for (const std::string& selector : selectors)
+        list += (list.empty() ? "" : ",") + prefix + selector;
+    return list;
+}
+
+std::string joined(const std::string& rules, const std::string& rule)
+{
+    return rules.empty() ? rule : rules + ";" + rule;
+}
+
+// Every control's rules, written once each: the declarations that the same controls share are one rule.
+void printRules(const std::vector<std::pair<std::string, Rules>>& controls)
+{
+    std::map<std::string, std::vector<std::string>> sharing; // each declaration and the controls that have it
     for (const auto& [selector, rules] : controls)
         for (const std::string& rule : rules)
             sharing[rule].push_back(selector);
@@ -71,27 +81,27 @@ void printRules(const std::vector<std::pair<std::string, Rules>>& controls,
         std::string own;
         for (const std::string& rule : rules)
             if (sharing.at(rule).size() == 1)
-                own += (own.empty() ? "" : ";") + rule;
+                own = joined(own, rule);
         if (!own.empty())
             std::printf("%s{%s}", selector.c_str(), own.c_str());
     }
-    const auto group = [](const std::vector<std::string>& selectors, const std::string& prefix) {
-        std::string list;
-        for (const std::string& selector : selectors)
-            list += (list.empty() ? "" : ",") + prefix + selector;
-        return list;
-    };
-    std::map<std::vector<std::string>, std::string> shared; // the controls that share declarations, and those
+    std::map<std::vector<std::string>, std::string> shared; // controls that share declarations, and those
     for (const auto& [rule, selectors] : sharing)
         if (selectors.size() > 1)
-            shared[selectors] += (shared[selectors].empty() ? "" : ";") + rule;
+            shared[selectors] = joined(shared[selectors], rule);
     for (const auto& [selectors, rules] : shared)
-        std::printf("%s{%s}", group(selectors, "").c_str(), rules.c_str());
+        std::printf("%s{%s}", listed(selectors).c_str(), rules.c_str());
+}
+
+// A pointer holds only once a mouse has moved (the class "mouse"), so that no picture of a pointer is fetched
+// or drawn before the drill is ready, nor ever on a touch screen.
+void printPointers(const std::vector<std::pair<std::string, std::string>>& cursors)
+{
     std::map<std::string, std::vector<std::string>> byCursor;
     for (const auto& [selector, cursor] : cursors)
         byCursor[cursor].push_back(selector);
     for (const auto& [cursor, selectors] : byCursor)
-        std::printf("%s{cursor:%s}", group(selectors, ".mouse ").c_str(), cursor.c_str());
+        std::printf("%s{cursor:%s}", listed(selectors, ".mouse ").c_str(), cursor.c_str());
 }
 
 // Text that goes between tags or inside quotes.
@@ -149,7 +159,8 @@ void printStyle()
         add("#Image" + std::to_string(picture.number), place(picture.rect), layout::Pointer::Arrow);
     const layout::PictureFile& board = layout::pictureFile(layout::Picture::Board);
     add(".board", place({0, 0, board.width, board.height}), layout::Pointer::Arrow);
-    printRules(controls, cursors);
+    printRules(controls);
+    printPointers(cursors);
 }
 
 // A picture with its spoken name, or hidden from assistive technology when it has none.

@@ -6,7 +6,6 @@ import { fit } from "./fit.js";
 import { setUpSide } from "./pad.js";
 import { keepForOffline } from "./offline.js";
 
-
 // The board stands in the page, each control named as on the desktop: Text1..Text40, Label1..Label31, Image1..Image5.
 const board = document.getElementById("board");
 const side = document.getElementById("side");
@@ -150,7 +149,7 @@ const [vendaro] = await Promise.all([startCore(self.started.core, {
 }), self.started.face]);
 const { backspace } = vendaro;
 for (const box of boxes.slice(1)) {
-  Object.assign(box, { inputMode: "numeric", autocomplete: "off", spellcheck: false });
+  Object.assign(box, { autocomplete: "off", spellcheck: false });
   box.setAttribute("autocapitalize", "off");
 }
 wireBoxes();
@@ -163,8 +162,8 @@ let padShown = false;
 const refit = () => fit(board, side, padShown);
 setUpSide({
   press: (code) => {
-    const number = boxes.indexOf(document.activeElement);
-    if (number > 0) typeAndRelease(number, code);
+    const number = boxNumbers.get(document.activeElement);
+    if (number) typeAndRelease(number, code);
   },
   padShown: (shown) => {
     padShown = shown;
