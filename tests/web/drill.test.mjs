@@ -6,7 +6,7 @@
 import assert from "node:assert/strict";
 import { after, test } from "node:test";
 import axeCore from "axe-core";
-import { launch, look, open, sees, serve } from "./harness.mjs";
+import { launch, limit, look, named, open, sees, serve, until } from "./harness.mjs";
 
 // What every screen shows, the pad shown or not.
 const fitting = { inSight: true, noScroll: true, fills: true, zoom: 1, bigKeys: true, keyboardSuitsPad: true };
@@ -52,9 +52,11 @@ await browsers.chromium.defaultBrowserContext().overridePermissions(server.addre
 after(() => Promise.all([...Object.values(browsers).map((browser) => browser.close()), server.stop()]));
 
 for (const [engine, browser] of Object.entries(browsers)) {
-  test(`${engine}: a whole exercise offline, Tab round the boxes, axe at each stage, the disc`, async () => {
+  const name = await named(engine, browser);
+  test(`${name}: a whole exercise offline, Tab round the boxes, axe at each stage, the disc`, limit, async (t) => {
     const own = await serve();
-    const page = await open(browser, own.address);
+    t.after(own.stop);
+    const page = await open(t, browser, own.address);
     own.stop();
     await page.evaluate(axeCore.source);
     const audit = async (state) => assert.deepEqual((await page.evaluate(() => axe.run())).violations, [], state);
@@ -87,7 +89,7 @@ for (const [engine, browser] of Object.entries(browsers)) {
 
     // The whole board grows with the window, keeping its proportions, and its disc still ends the drill.
     await page.setViewport({ width: 882 * 1.5, height: 1000 });
-    await page.waitForFunction(() => document.getElementById("board").getBoundingClientRect().width === 1188);
+    await until(page, () => document.getElementById("board").getBoundingClientRect().width === 1188);
     await page.click("#padSwitch");
     await audit("pad");
     for (const shown of [true, false]) {
@@ -95,7 +97,7 @@ for (const [engine, browser] of Object.entries(browsers)) {
       // The button follows the change, which is told a frame after the page is in full screen.
       const pressed = (on) =>
         Boolean(document.fullscreenElement) === on && document.getElementById("fullScreen").ariaPressed === String(on);
-      await page.waitForFunction(pressed, {}, shown);
+      await until(page, pressed, shown);
     }
     await page.click("#Label23");
     await sees(page, 1, { ended: true });
@@ -103,8 +105,8 @@ for (const [engine, browser] of Object.entries(browsers)) {
   });
 
   // Half of a two-digit answer, selected: no route but typing may change it or copy it.
-  test(`${engine}: no route but typing puts text in a box`, async () => {
-    const page = await open(browser, server.address);
+  test(`${name}: no route but typing puts text in a box`, limit, async (t) => {
+    const page = await open(t, browser, server.address);
     await page.click("#Label22");
     const box = await page.$(`#Text${(await look(page)).answers.findIndex((answer) => answer.length === 2)}`);
     const routes = Object.fromEntries(editingChords.map((keys) => [keys.join("+"), () => chord(page, ...keys)]));
@@ -133,20 +135,20 @@ for (const [engine, browser] of Object.entries(browsers)) {
   });
 }
 
-test("chromium: on every screen, pad or not, all in sight, as large as it fits, keys a finger's size", async () => {
+const chromium = await named("chromium", browsers.chromium);
+test(`${chromium}: on every screen, pad or not, all in sight, as large as it fits, keys a finger's size`, limit, async (t) => {
   for (const [width, height, touch] of screens) {
-    const page = await open(browsers.chromium, server.address, { width, height, isMobile: touch, hasTouch: touch });
+    const page = await open(t, browsers.chromium, server.address, { width, height, isMobile: touch, hasTouch: touch });
     for (const padShown of [touch, !touch]) {
       assert.deepEqual(await page.evaluate(fit), { ...fitting, padShown }, `${width} x ${height}`);
       await page.click("#padSwitch");
     }
-    await page.close();
   }
 });
 
-test("chromium: the pad by touch: wrong, backspace, right, each said once, the focus kept", async () => {
+test(`${chromium}: the pad by touch: wrong, backspace, right, each said once, the focus kept`, limit, async (t) => {
   const tablet = { width: 768, height: 1024, isMobile: true, hasTouch: true };
-  const page = await open(browsers.chromium, server.address, tablet);
+  const page = await open(t, browsers.chromium, server.address, tablet);
   await page.tap("#Label22");
   await page.$eval("#verdict", (region) =>
     new MutationObserver(() => (region.said ??= []).push(region.textContent)).observe(region, { childList: true }));
