@@ -2,6 +2,9 @@
 // loopback, a browser started headless to look at it, and a look at the drill.
 import assert from "node:assert/strict";
 import { spawn } from "node:child_process";
+import { once } from "node:events";
+import { existsSync } from "node:fs";
+import { createServer } from "node:net";
 import { setTimeout as sleep } from "node:timers/promises";
 import puppeteer from "puppeteer-core";
 
@@ -52,25 +55,91 @@ function killedAtExit(browser) {
   return browser;
 }
 
-// Debian's Chromium over the DevTools protocol, or Debian's Firefox ESR over WebDriver BiDi.
-export const launch = (engine = "chromium") => (engine === "firefox"
-  ? puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" })
-  : puppeteer.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags })).then(killedAtExit);
+// Debian's Chromium over the DevTools protocol, Firefox ESR over WebDriver BiDi, or WebKitGTK's MiniBrowser
+// over WebDriver; WebKit is null where WebKitWebDriver is not installed.
+export const launch = (engine = "chromium") => ({
+  chromium: () => puppeteer.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags }).then(killedAtExit),
+  firefox: () => puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" }).then(killedAtExit),
+  webkit: () => existsSync("/usr/bin/WebKitWebDriver") ? launchWebKit() : null,
+})[engine]();
 // An engine and the version of its browser, as a test's name begins: "firefox 140.12.0".
-export const named = async (engine, browser) => `${engine} ${(await browser.version()).split("/")[1]}`;
+export const named = async (engine, browser) =>
+  browser ? `${engine} ${(await browser.version()).split("/")[1]}` : engine;
 
 // A new tab on the drill just started, closed when test t ends, keeping in `violations`, if any, what the
-// page's policy turned away. The default viewport holds the board at its own size, 792 x 566, and the
-// column of buttons beside it.
+// page's policy turned away (not in WebKit, where WebDriver runs nothing before the page's own scripts).
+// The default viewport holds the board at its own size, 792 x 566, and the column of buttons beside it.
 export async function open(t, browser, address, viewport = { width: 882, height: 566 }) {
   const page = await browser.newPage();
   t.after(() => page.close());
   await page.setViewport(viewport);
-  await page.evaluateOnNewDocument(() =>
+  await page.evaluateOnNewDocument?.(() =>
     addEventListener("securitypolicyviolation", (event) => (window.violations ??= []).push(event.violatedDirective)));
   await page.goto(address);
   await until(page, () => document.activeElement?.id === "Text1" && !document.getElementById("Image3").hidden);
   return page;
+}
+
+// WebDriver's own code points for the keys that type no character; a key named by its code, as KeyV, is its letter.
+const webDriverKeys = { Backspace: "\uE003", Tab: "\uE004", Shift: "\uE008", Control: "\uE009", End: "\uE010",
+  Home: "\uE011", Insert: "\uE016", Delete: "\uE017" };
+const [down, up] = ["keyDown", "keyUp"].map((type) => (key) =>
+  ({ type, value: webDriverKeys[key] ?? (/^Key[A-Z]$/.test(key) ? key[3].toLowerCase() : key) }));
+async function freePort() {
+  const probe = createServer().listen(0, "127.0.0.1");
+  await once(probe, "listening");
+  const { port } = probe.address();
+  return new Promise((resolve) => probe.close(() => resolve(port)));
+}
+
+// WebKitGTK's MiniBrowser, which has no headless mode, on an X server of its own with a window for each page,
+// behind the page methods of puppeteer that the tests use.
+async function launchWebKit() {
+  const x = start("Xvfb", ["-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "2560x1600x24"],
+    { stdio: ["ignore", "ignore", "ignore", "pipe"] });
+  const env = { ...process.env, DISPLAY: `:${(await firstWords(x, x.stdio[3])).trim()}` };
+  const port = await freePort();
+  const driver = start("WebKitWebDriver", [`--port=${port}`], { stdio: "ignore", env });
+  let session = `http://127.0.0.1:${port}/session`, current;
+  // Each command has an end, so that a stuck driver fails its test rather than stalling the run.
+  const call = async (method, command, body) => {
+    const signal = AbortSignal.timeout(60_000);
+    const { value } = await (await fetch(session + command, { method, body: JSON.stringify(body), signal })).json();
+    if (value?.error) throw new Error(`WebKit ${command}: ${value.error} ${value.message}`);
+    return value;
+  };
+  await poll(() => fetch(`http://127.0.0.1:${port}/status`).then((reply) => reply.ok, () => false), "WebKitWebDriver");
+  const browser = { args: ["--automation", "--javascript-can-access-clipboard=true"] };
+  const asked = { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": browser } } };
+  const { sessionId, capabilities } = await call("POST", "", asked);
+  session += `/${sessionId}`;
+  const newPage = async () => {
+    const { handle } = await call("POST", "/window/new", { type: "window" });
+    const on = async (method, command, body) => {
+      if (current !== handle) await call("POST", "/window", { handle: (current = handle) });
+      return call(method, command, body);
+    };
+    const run = (script, args) => on("POST", "/execute/sync",
+      { args, script: typeof script === "string" ? script : `return (${script})(...arguments)` });
+    const keys = (...actions) => on("POST", "/actions", { actions: [{ type: "key", id: "keys", actions }] });
+    return {
+      goto: (url) => on("POST", "/url", { url }),
+      evaluate: (script, ...args) => run(script, args),
+      click: async (value) => {
+        const [element] = Object.values(await on("POST", "/element", { using: "css selector", value }));
+        await on("POST", `/element/${element}/click`, {});
+      },
+      keyboard: { type: (text) => keys(...[...text].flatMap((key) => [down(key), up(key)])),
+        press: (key) => keys(down(key), up(key)), down: (key) => keys(down(key)), up: (key) => keys(up(key)) },
+      // The window is the page's size and what its own bar and borders take.
+      setViewport: async (size) => on("POST", "/window/rect", await run((size) =>
+        ({ width: size.width + outerWidth - innerWidth, height: size.height + outerHeight - innerHeight }), [size])),
+      // The driver acts from a window, even to open the next: the one the session began with stays open.
+      close: async () => call("POST", "/window", { handle: (current = (await on("DELETE", "/window"))[0]) }),
+    };
+  };
+  const close = () => call("DELETE", "").finally(() => [driver, x].forEach((child) => child.kill()));
+  return { newPage, close, version: async () => `MiniBrowser/${capabilities.browserVersion}` };
 }
 
 // What the pupil sees, box k first; the answers (from 1) are read off the headers as a pupil reads them.
