@@ -1,8 +1,8 @@
 // The browser edition in Debian's Chromium, Firefox ESR and WebKitGTK, headless or
 // on an X server of its own, driven with real key, mouse and touch events: a whole
-// exercise, the routes into a box that must stay closed, the number pad, the fit to
-// every classroom screen and an accessibility audit. What the core decides, its own
-// tests prove.
+// exercise, a new tab with the server gone, the routes into a box that must stay
+// closed, the number pad, the fit to every classroom screen and an accessibility
+// audit. What the core decides, its own tests prove.
 //   VENDARO_SITE=<the built site> node --test tests/web
 import assert from "node:assert/strict";
 import { after, test } from "node:test";
@@ -104,6 +104,19 @@ for (const [engine, browser] of Object.entries(browsers)) {
     await page.click("#Label23");
     await sees(page, 1, { ended: true });
     await audit("ended");
+  });
+
+  // The worker keeps the drill after one visit: a new tab plays with the server gone.
+  test(`${name}: offline after one visit, a new tab from the worker`, options, async (t) => {
+    const own = await serve();
+    t.after(own.stop);
+    await (await open(t, browser, own.address)).evaluate(() => navigator.serviceWorker.ready);
+    own.stop();
+    const page = await open(t, browser, own.address);
+    await page.click("#Label22");
+    await page.keyboard.type((await look(page)).answers[1]);
+    await sees(page, 1, { face: [4], loaded: true });
+    assert.equal(await page.evaluate(() => Boolean(navigator.serviceWorker.controller)), true);
   });
 
   // Half of a two-digit answer, selected: no route but typing may change it or copy it.
