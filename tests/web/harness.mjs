@@ -11,10 +11,13 @@ import puppeteer from "puppeteer-core";
 // Long enough for a slow machine, short enough that a stuck test fails and the run goes on.
 export const limit = { timeout: 180_000 };
 
-// A helper process that keeps no test waiting and is gone when they end, even after a failure.
+// The helpers and browsers started here, killed when the tests end, however they ended.
+const started = new Set();
+process.once("exit", () => started.forEach((child) => child.kill()));
+// A helper process that keeps no test waiting.
 function start(command, args, options) {
   const child = spawn(command, args, options);
-  process.once("exit", () => child.kill());
+  started.add(child);
   child.unref();
   return child;
 }
@@ -51,7 +54,7 @@ const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--dis
 
 // Puppeteer's own kill at exit misses a second browser: it takes the first off its list while going through it.
 function killedAtExit(browser) {
-  process.once("exit", () => browser.process().kill("SIGKILL"));
+  started.add(browser.process());
   return browser;
 }
 
