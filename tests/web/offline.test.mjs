@@ -9,8 +9,7 @@ import { launch, limit, look, named, open, sees, serve } from "./harness.mjs";
 
 const browser = await launch();
 after(() => browser.close());
-const title = `${await named("chromium", browser)}: installable, offline after one visit, within its policy and budget`;
-test(title, limit, async (t) => {
+test(`${await named("chromium", browser)}: installable, offline after one visit, within its policy and budget`, limit, async (t) => {
   const site = process.env.VENDARO_SITE;
   const bytes = readdirSync(site).reduce((sum, name) => sum + statSync(`${site}/${name}`).size, 0);
   assert.ok(bytes <= 120_000, `${bytes} bytes`);
