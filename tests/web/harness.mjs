@@ -52,19 +52,17 @@ export const until = (page, predicate, ...args) => poll(() => page.evaluate(pred
 const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
   "--disable-component-update", "--disable-sync"];
 
-// Puppeteer's own kill at exit misses a second browser: it takes the first off its list while going through it.
-function killedAtExit(browser) {
+// Debian's Chromium over the DevTools protocol, Firefox ESR over WebDriver BiDi, or WebKitGTK's MiniBrowser
+// over WebDriver; WebKit is null where WebKitWebDriver is not installed.
+export async function launch(engine = "chromium") {
+  if (engine === "webkit") return existsSync("/usr/bin/WebKitWebDriver") ? launchWebKit() : null;
+  const browser = await puppeteer.launch(engine === "firefox"
+    ? { browser: "firefox", executablePath: "/usr/bin/firefox-esr" }
+    : { executablePath: "/usr/bin/chromium", args: chromiumFlags });
+  // Puppeteer's own kill at exit misses a second browser: it takes the first off its list while going through it.
   started.add(browser.process());
   return browser;
 }
-
-// Debian's Chromium over the DevTools protocol, Firefox ESR over WebDriver BiDi, or WebKitGTK's MiniBrowser
-// over WebDriver; WebKit is null where WebKitWebDriver is not installed.
-export const launch = (engine = "chromium") => ({
-  chromium: () => puppeteer.launch({ executablePath: "/usr/bin/chromium", args: chromiumFlags }).then(killedAtExit),
-  firefox: () => puppeteer.launch({ browser: "firefox", executablePath: "/usr/bin/firefox-esr" }).then(killedAtExit),
-  webkit: () => existsSync("/usr/bin/WebKitWebDriver") ? launchWebKit() : null,
-})[engine]();
 // An engine and the version of its browser, as a test's name begins: "firefox 140.12.0".
 export const named = async (engine, browser) =>
   browser ? `${engine} ${(await browser.version()).split("/")[1]}` : engine;
@@ -88,12 +86,6 @@ const webDriverKeys = { Backspace: "\uE003", Tab: "\uE004", Shift: "\uE008", Con
   Home: "\uE011", Insert: "\uE016", Delete: "\uE017" };
 const [down, up] = ["keyDown", "keyUp"].map((type) => (key) =>
   ({ type, value: webDriverKeys[key] ?? (/^Key[A-Z]$/.test(key) ? key[3].toLowerCase() : key) }));
-async function freePort() {
-  const probe = createServer().listen(0, "127.0.0.1");
-  await once(probe, "listening");
-  const { port } = probe.address();
-  return new Promise((resolve) => probe.close(() => resolve(port)));
-}
 
 // WebKitGTK's MiniBrowser, which has no headless mode, on an X server of its own with a window for each page,
 // behind the page methods of puppeteer that the tests use.
@@ -101,7 +93,11 @@ async function launchWebKit() {
   const x = start("Xvfb", ["-displayfd", "3", "-nolisten", "tcp", "-screen", "0", "2560x1600x24"],
     { stdio: ["ignore", "ignore", "ignore", "pipe"] });
   const env = { ...process.env, DISPLAY: `:${(await firstWords(x, x.stdio[3])).trim()}` };
-  const port = await freePort();
+  // A free port for the driver, as the system hands one out.
+  const probe = createServer().listen(0, "127.0.0.1");
+  await once(probe, "listening");
+  const { port } = probe.address();
+  await new Promise((resolve) => probe.close(resolve));
   const driver = start("WebKitWebDriver", [`--port=${port}`], { stdio: "ignore", env });
   let session = `http://127.0.0.1:${port}/session`, current;
   // Each command has an end, so that a stuck driver fails its test rather than stalling the run.
@@ -112,9 +108,8 @@ async function launchWebKit() {
     return value;
   };
   await poll(() => fetch(`http://127.0.0.1:${port}/status`).then((reply) => reply.ok, () => false), "WebKitWebDriver");
-  const browser = { args: ["--automation", "--javascript-can-access-clipboard=true"] };
-  const asked = { capabilities: { alwaysMatch: { "webkitgtk:browserOptions": browser } } };
-  const { sessionId, capabilities } = await call("POST", "", asked);
+  const browser = { "webkitgtk:browserOptions": { args: ["--automation", "--javascript-can-access-clipboard=true"] } };
+  const { sessionId, capabilities } = await call("POST", "", { capabilities: { alwaysMatch: browser } });
   session += `/${sessionId}`;
   const newPage = async () => {
     const { handle } = await call("POST", "/window/new", { type: "window" });
