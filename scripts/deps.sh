@@ -5,7 +5,8 @@
 #   scripts/deps.sh web        emscripten, the fonts and the site's tools: build the browser edition
 #   scripts/deps.sh windows    MinGW-w64 and the tools that make Vendaro.exe and its MSI: cmake --preset windows
 #   scripts/deps.sh wine       32-bit Wine (with the i386 architecture) and an X server, to run Vendaro.exe
-#   scripts/deps.sh test       all of these and the tools of the test suite, Chromium, Firefox ESR and clang-format among them
+#   scripts/deps.sh test       all of these and the tools of the test suite, Chromium, Firefox ESR, WebKitGTK's
+#                              WebDriver and clang-format among them
 #   scripts/deps.sh memcheck   and valgrind
 #   scripts/deps.sh look       an X server and a screenshot tool, to see the drill
 #   scripts/deps.sh bench      the X server and the X library the start-up benchmark needs
@@ -16,8 +17,8 @@ web=(cmake emscripten fonts-wine fontforge-nox python3 python3-fonttools python3
   pngquant esbuild)
 windows=(cmake g++-mingw-w64-i686 fonts-wine fontforge-nox librsvg2-bin icoutils wixl msitools)
 wine=(wine wine32:i386 xvfb xauth xdotool)
-test=("${build[@]}" "${web[@]}" "${windows[@]}" "${wine[@]}" chromium firefox-esr x11-utils xfwm4 wmctrl dbus-daemon
-  dpkg-dev file lintian desktop-file-utils appstream clang-format python3-pefile)
+test=("${build[@]}" "${web[@]}" "${windows[@]}" "${wine[@]}" chromium firefox-esr webkit2gtk-driver x11-utils xfwm4
+  wmctrl dbus-daemon dpkg-dev file lintian desktop-file-utils appstream clang-format python3-pefile)
 memcheck=("${test[@]}" valgrind)
 look=("${build[@]}" xvfb xauth xdotool imagemagick)
 bench=("${build[@]}" xvfb xauth libxcb1-dev)

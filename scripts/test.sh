@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the formatting, builds everything with warnings as errors and runs
-# every test: the desktop suite, then the browser edition in Chromium and Firefox ESR.
+# every test: the desktop suite, then the browser edition in Chromium, Firefox ESR and WebKit.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh test

@@ -1,12 +1,13 @@
-// The browser edition in Debian's Chromium and Firefox ESR, headless, driven with
-// real key, mouse and touch events: a whole exercise, the routes into a box that
-// must stay closed, the number pad, the fit to every classroom screen and an
-// accessibility audit. What the core decides, its own tests prove.
+// The browser edition in Debian's Chromium, Firefox ESR and WebKitGTK, headless or
+// on an X server of its own, driven with real key, mouse and touch events: a whole
+// exercise, a new tab with the server gone, the routes into a box that must stay
+// closed, the number pad, the fit to every classroom screen and an accessibility
+// audit. What the core decides, its own tests prove.
 //   VENDARO_SITE=<the built site> node --test tests/web
 import assert from "node:assert/strict";
 import { after, test } from "node:test";
 import axeCore from "axe-core";
-import { launch, look, open, sees, serve } from "./harness.mjs";
+import { launch, limit, look, named, open, sees, serve, until } from "./harness.mjs";
 
 // What every screen shows, the pad shown or not.
 const fitting = { inSight: true, noScroll: true, fills: true, zoom: 1, bigKeys: true, keyboardSuitsPad: true };
@@ -46,15 +47,18 @@ function fit() {
 }
 
 const server = await serve();
-const browsers = { chromium: await launch(), firefox: await launch("firefox") };
+// WebKit is the engine of every browser on an iPad.
+const browsers = { chromium: await launch(), firefox: await launch("firefox"), webkit: await launch("webkit") };
 const clipboard = ["clipboard-read", "clipboard-sanitized-write"];
 await browsers.chromium.defaultBrowserContext().overridePermissions(server.address, clipboard);
-after(() => Promise.all([...Object.values(browsers).map((browser) => browser.close()), server.stop()]));
+after(() => Promise.all([...Object.values(browsers).map((browser) => browser && browser.close()), server.stop()]));
 
 for (const [engine, browser] of Object.entries(browsers)) {
-  test(`${engine}: a whole exercise offline, Tab round the boxes, axe at each stage, the disc`, async () => {
+  const [name, options] = [await named(engine, browser), { ...limit, skip: !browser && "WebKitWebDriver is missing" }];
+  test(`${name}: a whole exercise offline, Tab round the boxes, axe at each stage, the disc`, options, async (t) => {
     const own = await serve();
-    const page = await open(browser, own.address);
+    t.after(own.stop);
+    const page = await open(t, browser, own.address);
     own.stop();
     await page.evaluate(axeCore.source);
     const audit = async (state) => assert.deepEqual((await page.evaluate(() => axe.run())).violations, [], state);
@@ -87,7 +91,7 @@ for (const [engine, browser] of Object.entries(browsers)) {
 
     // The whole board grows with the window, keeping its proportions, and its disc still ends the drill.
     await page.setViewport({ width: 882 * 1.5, height: 1000 });
-    await page.waitForFunction(() => document.getElementById("board").getBoundingClientRect().width === 1188);
+    await until(page, () => document.getElementById("board").getBoundingClientRect().width === 1188);
     await page.click("#padSwitch");
     await audit("pad");
     for (const shown of [true, false]) {
@@ -95,18 +99,31 @@ for (const [engine, browser] of Object.entries(browsers)) {
       // The button follows the change, which is told a frame after the page is in full screen.
       const pressed = (on) =>
         Boolean(document.fullscreenElement) === on && document.getElementById("fullScreen").ariaPressed === String(on);
-      await page.waitForFunction(pressed, {}, shown);
+      await until(page, pressed, shown);
     }
     await page.click("#Label23");
     await sees(page, 1, { ended: true });
     await audit("ended");
   });
 
-  // Half of a two-digit answer, selected: no route but typing may change it or copy it.
-  test(`${engine}: no route but typing puts text in a box`, async () => {
-    const page = await open(browser, server.address);
+  // The worker keeps the drill after one visit: a new tab plays with the server gone.
+  test(`${name}: offline after one visit, a new tab from the worker`, options, async (t) => {
+    const own = await serve();
+    t.after(own.stop);
+    await (await open(t, browser, own.address)).evaluate(() => navigator.serviceWorker.ready);
+    own.stop();
+    const page = await open(t, browser, own.address);
     await page.click("#Label22");
-    const box = await page.$(`#Text${(await look(page)).answers.findIndex((answer) => answer.length === 2)}`);
+    await page.keyboard.type((await look(page)).answers[1]);
+    await sees(page, 1, { face: [4], loaded: true });
+    assert.equal(await page.evaluate(() => Boolean(navigator.serviceWorker.controller)), true);
+  });
+
+  // Half of a two-digit answer, selected: no route but typing may change it or copy it.
+  test(`${name}: no route but typing puts text in a box`, options, async (t) => {
+    const page = await open(t, browser, server.address);
+    await page.click("#Label22");
+    const k = (await look(page)).answers.findIndex((answer) => answer.length === 2);
     const routes = Object.fromEntries(editingChords.map((keys) => [keys.join("+"), () => chord(page, ...keys)]));
     // A Delete that takes nothing away, then text with no beforeinput, as some assistive tools insert it.
     routes["Delete, insertText"] = async () => {
@@ -116,37 +133,38 @@ for (const [engine, browser] of Object.entries(browsers)) {
     if (engine === "chromium") {
       const data = { items: [{ mimeType: "text/plain", data: "12" }], dragOperationsMask: 1 };
       routes.drop = async () => {
-        for (const move of ["dragEnter", "dragOver", "drop"]) await page.mouse[move](await box.clickablePoint(), data);
+        const at = await (await page.$(`#Text${k}`)).clickablePoint();
+        for (const move of ["dragEnter", "dragOver", "drop"]) await page.mouse[move](at, data);
       };
       // An input method's commit, taken whole (Input.insertText): typed through the filter one by one.
       routes["input method"] = () => page.keyboard.sendCharacter("é-a1x");
     }
     for (const [route, take] of Object.entries(routes)) {
-      await box.click();
+      await page.click(`#Text${k}`);
       for (const key of ["End", "Backspace", "Backspace", "1"]) await page.keyboard.press(key);
       await chord(page, "Shift", "Home");
       await page.evaluate(() => navigator.clipboard.writeText("12"));
       await take();
-      assert.equal(await box.evaluate((element) => element.value), "1", route);
+      assert.equal((await look(page, k)).text, "1", route);
       if (engine === "chromium") assert.equal(await page.evaluate(() => navigator.clipboard.readText()), "12", route);
     }
   });
 }
 
-test("chromium: on every screen, pad or not, all in sight, as large as it fits, keys a finger's size", async () => {
+const chromium = await named("chromium", browsers.chromium);
+test(`${chromium}: on every screen, pad or not, all in sight, as large as it fits, keys a finger's size`, limit, async (t) => {
   for (const [width, height, touch] of screens) {
-    const page = await open(browsers.chromium, server.address, { width, height, isMobile: touch, hasTouch: touch });
+    const page = await open(t, browsers.chromium, server.address, { width, height, isMobile: touch, hasTouch: touch });
     for (const padShown of [touch, !touch]) {
       assert.deepEqual(await page.evaluate(fit), { ...fitting, padShown }, `${width} x ${height}`);
       await page.click("#padSwitch");
     }
-    await page.close();
   }
 });
 
-test("chromium: the pad by touch: wrong, backspace, right, each said once, the focus kept", async () => {
+test(`${chromium}: the pad by touch: wrong, backspace, right, each said once, the focus kept`, limit, async (t) => {
   const tablet = { width: 768, height: 1024, isMobile: true, hasTouch: true };
-  const page = await open(browsers.chromium, server.address, tablet);
+  const page = await open(t, browsers.chromium, server.address, tablet);
   await page.tap("#Label22");
   await page.$eval("#verdict", (region) =>
     new MutationObserver(() => (region.said ??= []).push(region.textContent)).observe(region, { childList: true }));

@@ -4,16 +4,18 @@
 //   VENDARO_SITE=<the built site> node --test tests/web
 import assert from "node:assert/strict";
 import { readdirSync, statSync } from "node:fs";
-import { test } from "node:test";
-import { launch, look, open, sees, serve } from "./harness.mjs";
+import { after, test } from "node:test";
+import { launch, limit, look, named, open, sees, serve } from "./harness.mjs";
 
-test("installable, offline after one visit, within its policy and budget", async (t) => {
+const browser = await launch();
+after(() => browser.close());
+test(`${await named("chromium", browser)}: installable, offline after one visit, within its policy and budget`, limit, async (t) => {
   const site = process.env.VENDARO_SITE;
   const bytes = readdirSync(site).reduce((sum, name) => sum + statSync(`${site}/${name}`).size, 0);
   assert.ok(bytes <= 120_000, `${bytes} bytes`);
-  const [server, browser] = await Promise.all([serve(), launch()]);
-  t.after(() => Promise.all([browser.close(), server.stop()]));
-  const first = await open(browser, server.address);
+  const server = await serve();
+  t.after(server.stop);
+  const first = await open(t, browser, server.address);
   await first.evaluate(() => navigator.serviceWorker.ready);
   const session = await first.createCDPSession();
   assert.deepEqual((await session.send("Page.getInstallabilityErrors")).installabilityErrors, []);
@@ -21,7 +23,7 @@ test("installable, offline after one visit, within its policy and budget", async
 
   server.stop();
   // A new exercise in a new tab, its first sum typed right: the core answers, every picture and the face are there.
-  const page = await open(browser, server.address);
+  const page = await open(t, browser, server.address);
   await page.click("#Label22");
   await page.keyboard.type((await look(page)).answers[1]);
   await sees(page, 1, { face: [4], loaded: true });
