@@ -81,8 +81,10 @@ function wireBoxes() {
     box.setSelectionRange(box.value.length, box.value.length);
   });
   onBoxes("keydown", (event, number) => {
-    if (event.isComposing || event.key === "Unidentified") return;
-    if (event.key === "Tab") return tabRound(event, number);
+    if (event.isComposing) return;
+    // WebKitGTK names Shift+Tab's key "Unidentified", but not its code.
+    if (event.key === "Tab" || event.code === "Tab") return tabRound(event, number);
+    if (event.key === "Unidentified") return;
     const code = characterCode(event);
     if (code !== null || !editingKey(event)) event.preventDefault();
     if (code !== null) type(number, code);
