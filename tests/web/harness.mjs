@@ -48,9 +48,12 @@ async function poll(probe, what) {
 // page with Function(), which the page's policy forbids and Firefox ESR 140 enforces.
 export const until = (page, predicate, ...args) => poll(() => page.evaluate(predicate, ...args), predicate);
 
-// Without the background-networking flags Chromium knocks at hosts this machine cannot reach.
+// Without the background-networking flags Chromium knocks at hosts this machine cannot reach. Service workers and
+// Chromium's own pages (the omnibox's popup that each new window builds) are not attached to: one that goes while
+// puppeteer attaches fails puppeteer's next command, whichever test sent it.
 const chromiumFlags = ["--no-sandbox", "--disable-gpu", "--no-first-run", "--disable-background-networking",
-  "--disable-component-update", "--disable-sync", "--disable-features=PreloadTopChromeWebUI,WebUIOmniboxPopup"];
+  "--disable-component-update", "--disable-sync"];
+const attached = (target) => target.type() !== "service_worker" && !target.url().startsWith("chrome://");
 
 // Debian's Chromium over the DevTools protocol, Firefox ESR over WebDriver BiDi, or WebKitGTK's MiniBrowser
 // over WebDriver; WebKit is null where WebKitWebDriver is not installed.
@@ -58,7 +61,7 @@ export async function launch(engine = "chromium") {
   if (engine === "webkit") return existsSync("/usr/bin/WebKitWebDriver") ? launchWebKit() : null;
   const browser = await puppeteer.launch(engine === "firefox"
     ? { browser: "firefox", executablePath: "/usr/bin/firefox-esr" }
-    : { executablePath: "/usr/bin/chromium", args: chromiumFlags });
+    : { executablePath: "/usr/bin/chromium", args: chromiumFlags, targetFilter: attached });
   // Puppeteer's own kill at exit misses a second browser: it takes the first off its list while going through it.
   started.add(browser.process());
   return browser;
