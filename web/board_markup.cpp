@@ -174,8 +174,10 @@ std::string pictureElement(const std::string& attributes, layout::Picture pictur
 void printMarkup()
 {
     std::map<std::string, std::string> controls;
+    // Each box is named after its table until its headers are drawn, as a screen reader hears it.
     for (int k = 1; k <= kCellCount; ++k)
-        controls["Text" + std::to_string(k)] = "<input id=\"Text" + std::to_string(k) + "\" class=\"box sunken\">";
+        controls["Text" + std::to_string(k)] = "<input id=\"Text" + std::to_string(k) +
+                                               "\" class=\"box sunken\" aria-label=\"" + escaped(tableName(k)) + "\">";
     for (const layout::LabelLook& label : layout::labels()) {
         const std::string name = "Label" + std::to_string(label.number);
         const std::string spoken = spokenNameOfLabel(label.number);

@@ -155,7 +155,6 @@ for (const box of boxes.slice(1)) {
   box.setAttribute("autocapitalize", "off");
 }
 wireBoxes();
-nameBoxes();
 labels[22].addEventListener("click", () => labels[22].ariaDisabled !== "true" && vendaro.Label22_Click());
 labels[23].addEventListener("click", () => vendaro.Label23_Click());
 
