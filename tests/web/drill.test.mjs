@@ -2,9 +2,11 @@
 // on an X server of its own, driven with real key, mouse and touch events: a whole
 // exercise, a new tab with the server gone, the routes into a box that must stay
 // closed, the number pad, the fit to every classroom screen and an accessibility
-// audit. What the core decides, its own tests prove.
+// audit; and the site as a school's server hands it out. What the core decides, its
+// own tests prove.
 //   VENDARO_SITE=<the built site> node --test tests/web
 import assert from "node:assert/strict";
+import { readdirSync, statSync } from "node:fs";
 import { after, test } from "node:test";
 import axeCore from "axe-core";
 import { launch, limit, look, named, open, sees, serve, until } from "./harness.mjs";
@@ -44,6 +46,15 @@ function fit() {
     // The pad, when shown, stands for the system keyboard; else a keyboard of digits is asked for.
     keyboardSuitsPad: document.getElementById("Text1").inputMode === (pad.hidden ? "numeric" : "none"),
   };
+}
+
+// The pictures of the board not drawn in the page and the pointers its style names that cannot be fetched.
+async function missing() {
+  const rules = [...document.styleSheets].flatMap((sheet) => [...sheet.cssRules]);
+  const pointers = new Set(rules.flatMap((rule) => [...(rule.style?.cursor ?? "").matchAll(/url\("?([^")]+)/g)]));
+  const fetched = await Promise.all([...pointers].map(([, url]) => fetch(url).then((reply) => reply.ok || url, () => url)));
+  const undrawn = [...document.querySelectorAll(".picture")].filter((picture) => !picture.querySelector("svg > *"));
+  return [...fetched.filter((url) => url !== true), ...undrawn.map((picture) => picture.id || picture.className)];
 }
 
 const server = await serve();
@@ -106,17 +117,21 @@ for (const [engine, browser] of Object.entries(browsers)) {
     await audit("ended");
   });
 
-  // The worker keeps the drill after one visit: a new tab plays with the server gone.
+  // The worker keeps the drill after one visit: a new tab plays with the server gone, every picture drawn in the
+  // page and every pointer the style names at hand, and neither tab goes past the page's policy.
   test(`${name}: offline after one visit, a new tab from the worker`, options, async (t) => {
     const own = await serve();
     t.after(own.stop);
-    await (await open(t, browser, own.address)).evaluate(() => navigator.serviceWorker.ready);
+    const first = await open(t, browser, own.address);
+    await first.evaluate(() => navigator.serviceWorker.ready);
     own.stop();
     const page = await open(t, browser, own.address);
     await page.click("#Label22");
     await page.keyboard.type((await look(page)).answers[1]);
     await sees(page, 1, { face: [4], loaded: true });
+    assert.deepEqual(await page.evaluate(missing), [], "pictures and pointers");
     assert.equal(await page.evaluate(() => Boolean(navigator.serviceWorker.controller)), true);
+    for (const tab of [first, page]) assert.deepEqual(await tab.evaluate(() => window.violations ?? []), []);
   });
 
   // Half of a two-digit answer, selected: no route but typing may change it or copy it.
@@ -180,4 +195,19 @@ test(`${chromium}: the pad by touch: wrong, backspace, right, each said once, th
   await page.keyboard.press("Tab");
   await page.keyboard.type(answers[k + 1]);
   await sees(page, k + 1, { face: [4], focused: `Text${k + 1}` });
+});
+
+// Within its byte budget, installable by Chromium's own check, answered by its worker after one visit, within its policy.
+test(`${chromium}: installable, answered by its worker after one visit, within its policy and budget`, limit, async (t) => {
+  const site = process.env.VENDARO_SITE;
+  const bytes = readdirSync(site).reduce((sum, name) => sum + statSync(`${site}/${name}`).size, 0);
+  assert.ok(bytes <= 120_000, `${bytes} bytes`);
+  const own = await serve();
+  t.after(own.stop);
+  const page = await open(t, browsers.chromium, own.address);
+  await page.evaluate(() => navigator.serviceWorker.ready);
+  const installability = await (await page.createCDPSession()).send("Page.getInstallabilityErrors");
+  assert.deepEqual(installability.installabilityErrors, []);
+  assert.equal((await page.reload()).fromServiceWorker(), true);
+  assert.deepEqual(await page.evaluate(() => window.violations ?? []), []);
 });

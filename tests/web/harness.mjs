@@ -159,8 +159,7 @@ export const look = (page, k = 1) => page.evaluate((k) => {
     // Right at the first attempt and offered, additions then subtractions.
     scores: [25, 27, 29, 31].map(caption), chalkDisabled: $("Label22")?.ariaDisabled === "true",
     ended: !$("ended").hidden && !$("Text1"),
-    loaded: [...document.images].every((image) => image.complete && image.naturalWidth > 0) &&
-      document.fonts.size > 0 && [...document.fonts].every((font) => font.status === "loaded"),
+    loaded: document.fonts.size > 0 && [...document.fonts].every((font) => font.status === "loaded"),
   };
 }, k);
 
