@@ -2,19 +2,37 @@
 that a classroom's network carries the drill in one answer instead of two rounds of requests. The board's
 controls and their style come from the layout tables (the program board_markup); its pictures are drawn
 in the page; the style sheet and the script stand inline, each allowed by its hash in the page's content
-security policy; the core's WebAssembly (packed with gzip) and the captions' face are carried as base64
-in data blocks, which are never run."""
+security policy; the core's WebAssembly (packed with gzip) and the captions' face (with only the characters
+the captions show) are carried as base64 in data blocks, which are never run."""
 import argparse
 import base64
 import gzip
 import hashlib
+import io
 import pathlib
 import re
 import subprocess
 
+from fontTools import subset
+
 
 def board(node, program, part):
-    return subprocess.run([node, program, part], check=True, capture_output=True, text=True).stdout.strip()
+    # Only the spaces at the ends go: a caption's own space is one of its characters.
+    return subprocess.run([node, program, part], check=True, capture_output=True, text=True).stdout.strip("\n")
+
+
+def face(font, characters):
+    """The captions' face with only the characters they show, packed as WOFF2, which takes it to a third."""
+    options = subset.Options()
+    options.flavor = "woff2"
+    options.drop_tables += ["FFTM"]
+    kept = subset.load_font(font, options)
+    subsetter = subset.Subsetter(options)
+    subsetter.populate(text=characters)
+    subsetter.subset(kept)
+    packed = io.BytesIO()
+    subset.save_font(kept, packed, options)
+    return packed.getvalue()
 
 
 def drawing(folder, name):
@@ -43,7 +61,7 @@ def main():
     parser.add_argument("--start", required=True, type=pathlib.Path, help="the plain script that starts early")
     parser.add_argument("--script", required=True, type=pathlib.Path, help="the drill's module")
     parser.add_argument("--core", required=True, type=pathlib.Path)
-    parser.add_argument("--face", required=True, type=pathlib.Path)
+    parser.add_argument("--face", required=True, help="the captions' face, a TrueType file")
     parser.add_argument("--out", required=True, type=pathlib.Path)
     args = parser.parse_args()
 
@@ -58,7 +76,7 @@ def main():
         "BOARD": markup,
         # mtime 0: the same build makes the same bytes, and the worker's cache keeps its name.
         "CORE": carried(gzip.compress(args.core.read_bytes(), 9, mtime=0)),
-        "FACE": carried(args.face.read_bytes()),
+        "FACE": carried(face(args.face, board(args.node, args.board, "characters"))),
         "START": start,
         "SCRIPT": script,
     }

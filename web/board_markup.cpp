@@ -1,6 +1,7 @@
 // Writes the board of the page from the layout tables, when the site is built:
-//   board_markup style    the rules that place and dress every control
-//   board_markup markup   the controls, from the back of the board to the front
+//   board_markup style        the rules that place and dress every control
+//   board_markup markup       the controls, from the back of the board to the front
+//   board_markup characters   every character a caption can show, for the face to keep
 // so that the browser lays the board out while the rest of the page arrives.
 // A picture's drawing is left as <!--picture:name-->, for the site's assembly
 // to put in.
@@ -10,6 +11,7 @@
 #include "picture_files.h"
 #include "spoken_names.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -196,6 +198,17 @@ void printMarkup()
         std::printf("%s", controls.at(name).c_str());
 }
 
+// The labels' own captions, and the numbers the drill writes in them.
+void printCharacters()
+{
+    std::string characters = "0123456789";
+    for (const layout::LabelLook& label : layout::labels())
+        characters += label.caption;
+    std::sort(characters.begin(), characters.end());
+    characters.erase(std::unique(characters.begin(), characters.end()), characters.end());
+    std::printf("%s", characters.c_str());
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -205,8 +218,10 @@ int main(int argc, char** argv)
         printStyle();
     else if (what == "markup")
         printMarkup();
+    else if (what == "characters")
+        printCharacters();
     else {
-        std::fprintf(stderr, "usage: board_markup style|markup\n");
+        std::fprintf(stderr, "usage: board_markup style|markup|characters\n");
         return 2;
     }
     return 0;
