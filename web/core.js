@@ -1,7 +1,7 @@
 // The drill's core: the WebAssembly module compiled from the same C++ as the desktop window, carried in
 // the page itself (gzip, then base64, in a data block) so that it needs no request of its own, and started
-// with the page's control operations as its imports. Text crosses in the module's memory: UTF-8 from it,
-// UTF-16 into it.
+// with the page's control operations as its imports. Text crosses in the module's memory: a control's text
+// as UTF-8 either way, and the keys' names and boxes' texts the rules are asked about as UTF-16.
 const decoder = new TextDecoder();
 const encoder = new TextEncoder();
 

@@ -1,8 +1,9 @@
 // The drill's handlers for the browser, as plain functions of the WebAssembly
 // module. The page's loader (core.js) hands in the control operations as the
 // module's imports and calls these from its elements' events, as the desktop
-// window does from its controls'. Text crosses in the module's memory: UTF-8
-// out of it, UTF-16 into it through the two input slots.
+// window does from its controls'. Text crosses in the module's memory: a
+// control's text as UTF-8 either way, and the keys' names and boxes' texts the
+// rules are asked about as UTF-16, through the two input slots.
 
 #include "cells.h"
 #include "handlers.h"
