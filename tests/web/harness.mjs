@@ -103,10 +103,13 @@ async function launchWebKit() {
   await new Promise((resolve) => probe.close(resolve));
   const driver = start("WebKitWebDriver", [`--port=${port}`], { stdio: "ignore", env });
   let session = `http://127.0.0.1:${port}/session`, current;
-  // Each command has an end, so that a stuck driver fails its test rather than stalling the run.
+  // Each command has an end, so that a stuck driver fails its test rather than stalling the run. WebKitGTK 2.54's
+  // driver takes a command only as JSON by name.
+  const json = { "Content-Type": "application/json" };
   const call = async (method, command, body) => {
     const signal = AbortSignal.timeout(60_000);
-    const { value } = await (await fetch(session + command, { method, body: JSON.stringify(body), signal })).json();
+    const reply = await fetch(session + command, { method, headers: json, body: JSON.stringify(body), signal });
+    const { value } = await reply.json();
     if (value?.error) throw new Error(`WebKit ${command}: ${value.error} ${value.message}`);
     return value;
   };
